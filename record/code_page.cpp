@@ -1,0 +1,303 @@
+#include "code_page.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <optional>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace wordbloom {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {
+        if (m_cd == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    ~Converter() { ::iconv_close(m_cd); }
+
+    // Runs one conversion step; returns iconv's result and leaves errno set.
+    std::size_t step(const char*& in, std::size_t& inLeft, char*& out, std::size_t& outLeft) {
+        return ::iconv(m_cd, const_cast<char**>(&in), &inLeft, &out, &outLeft);
+    }
+    void reset() { ::iconv(m_cd, nullptr, nullptr, nullptr, nullptr); }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter& toCp932() {
+    static thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+Converter& fromCp932() {
+    static thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Reads one UTF-8 sequence at the front of text. Returns the code point and
+// its length, or nothing when the bytes are not well-formed UTF-8.
+struct Decoded {
+    char32_t codePoint;
+    std::size_t length;
+};
+
+std::optional<Decoded> decodeUtf8(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    char32_t c = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        return Decoded{lead, 1};
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        c = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        c = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        c = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() < length) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return Decoded{c, length};
+}
+
+std::string reference(char32_t c) {
+    return "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
+}
+
+// Converts with iconv; at each spot it cannot convert, onFailure consumes some
+// input and appends its own replacement.
+template <typename OnFailure>
+std::string convert(Converter& converter, std::string_view input, OnFailure onFailure) {
+    std::string out;
+    out.resize(input.size() * 2 + 16);
+    const char* in = input.data();
+    std::size_t inLeft = input.size();
+    std::size_t used = 0;
+    converter.reset();
+    while (inLeft > 0) {
+        char* outPtr = out.data() + used;
+        std::size_t outLeft = out.size() - used;
+        const std::size_t result = converter.step(in, inLeft, outPtr, outLeft);
+        const int reason = errno;
+        used = out.size() - outLeft;
+        if (result != static_cast<std::size_t>(-1)) {
+            break;
+        }
+        if (reason == E2BIG) {
+            out.resize(out.size() * 2);
+            continue;
+        }
+        std::string replacement;
+        const std::size_t consumed = onFailure(std::string_view(in, inLeft), replacement);
+        in += consumed;
+        inLeft -= consumed;
+        if (out.size() - used < replacement.size()) {
+            out.resize(used + replacement.size() + inLeft * 2 + 16);
+        }
+        out.replace(used, replacement.size(), replacement);
+        used += replacement.size();
+        converter.reset();
+    }
+    out.resize(used);
+    return out;
+}
+
+std::string encodeRaw(std::string_view utf8) {
+    return convert(toCp932(), utf8, [](std::string_view rest, std::string& replacement) {
+        if (const auto decoded = decodeUtf8(rest)) {
+            replacement = reference(decoded->codePoint);
+            return decoded->length;
+        }
+        replacement = reference(kReplacement);
+        return std::size_t{1};
+    });
+}
+
+std::string decodeRaw(std::string_view bytes) {
+    return convert(fromCp932(), bytes, [](std::string_view, std::string& replacement) {
+        appendUtf8(replacement, kReplacement);
+        return std::size_t{1};
+    });
+}
+
+bool cp932CanHold(char32_t c) {
+    static thread_local std::unordered_map<char32_t, bool> known;
+    if (const auto found = known.find(c); found != known.end()) {
+        return found->second;
+    }
+    std::string utf8;
+    appendUtf8(utf8, c);
+    Converter& converter = toCp932();
+    converter.reset();
+    char buffer[8];
+    const char* in = utf8.data();
+    std::size_t inLeft = utf8.size();
+    char* out = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const bool holds = converter.step(in, inLeft, out, outLeft) != static_cast<std::size_t>(-1);
+    known.emplace(c, holds);
+    return holds;
+}
+
+// Parses "&#N;" at the front of text; returns the code point and length.
+std::optional<Decoded> parseReference(std::string_view text) {
+    constexpr std::size_t kMaxDigits = 7;
+    if (text.size() < 4 || text[0] != '&' || text[1] != '#') {
+        return std::nullopt;
+    }
+    char32_t value = 0;
+    std::size_t i = 2;
+    while (i < text.size() && i - 2 < kMaxDigits && text[i] >= '0' && text[i] <= '9') {
+        value = value * 10 + static_cast<char32_t>(text[i] - '0');
+        ++i;
+    }
+    if (i == 2 || i >= text.size() || text[i] != ';') {
+        return std::nullopt;
+    }
+    if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return Decoded{value, i + 1};
+}
+
+std::string restoreReferences(std::string text) {
+    std::size_t at = text.find("&#");
+    if (at == std::string::npos) {
+        return text;
+    }
+    std::string out = text.substr(0, at);
+    while (at < text.size()) {
+        const std::size_t next = text.find("&#", at);
+        if (next == std::string::npos) {
+            out.append(text, at, std::string::npos);
+            break;
+        }
+        out.append(text, at, next - at);
+        const auto ref = parseReference(std::string_view(text).substr(next));
+        if (ref && !cp932CanHold(ref->codePoint)) {
+            appendUtf8(out, ref->codePoint);
+            at = next + ref->length;
+        } else {
+            out += "&#";
+            at = next + 2;
+        }
+    }
+    return out;
+}
+
+// Keeps well-formed UTF-8 and puts U+FFFD for each byte that is not.
+std::string sanitizeUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        if (const auto decoded = decodeUtf8(bytes)) {
+            out.append(bytes.substr(0, decoded->length));
+            bytes.remove_prefix(decoded->length);
+        } else {
+            appendUtf8(out, kReplacement);
+            bytes.remove_prefix(1);
+        }
+    }
+    return out;
+}
+
+bool isWellFormedUtf8(std::string_view bytes, bool& hasMultibyte) {
+    hasMultibyte = false;
+    while (!bytes.empty()) {
+        const auto decoded = decodeUtf8(bytes);
+        if (!decoded) {
+            return false;
+        }
+        hasMultibyte = hasMultibyte || decoded->length > 1;
+        bytes.remove_prefix(decoded->length);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string encodeCp932(std::string_view utf8) {
+    return encodeRaw(utf8);
+}
+
+std::string decodeCp932(std::string_view bytes) {
+    return restoreReferences(decodeRaw(bytes));
+}
+
+std::string roundTripForm(std::string_view utf8) {
+    return decodeCp932(encodeCp932(utf8));
+}
+
+std::string decodeHandEditedText(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        return sanitizeUtf8(bytes.substr(kByteOrderMark.size()));
+    }
+    bool hasMultibyte = false;
+    if (isWellFormedUtf8(bytes, hasMultibyte) && hasMultibyte) {
+        return std::string(bytes);
+    }
+    return decodeCp932(bytes);
+}
+
+std::size_t utf16Length(std::string_view utf8) {
+    std::size_t units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) {
+            units += byte >= 0xF0 ? 2 : 1;
+        }
+    }
+    return units;
+}
+
+} // namespace wordbloom

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace wordbloom {
+
+// Text lives in memory as UTF-8 and in the data files as Shift_JIS in its
+// Windows form (code page 932). These functions are the one place where the
+// two meet.
+
+// UTF-8 to code page 932. A character that the code page cannot hold is
+// written as the reference "&#N;" (N its decimal code point), so nothing typed
+// is ever lost on the way to a file.
+std::string encodeCp932(std::string_view utf8);
+
+// Code page 932 to UTF-8. A reference "&#N;" becomes its character again when
+// N is a code point the code page cannot hold (the encoder made it); any other
+// reference stays as the text it is. A byte that is not valid code page 932
+// becomes U+FFFD.
+std::string decodeCp932(std::string_view bytes);
+
+// The form in which a text comes back from a data file: characters the code
+// page maps onto another one come back as that one (U+301C 〜 as U+FF5E ～,
+// for example). Answers are judged in this form so that a text matches itself
+// from an earlier game.
+std::string roundTripForm(std::string_view utf8);
+
+// Decodes a file that a player may have edited by hand: UTF-8 (with or without
+// a byte-order mark) is recognised; anything else is read as code page 932.
+std::string decodeHandEditedText(std::string_view bytes);
+
+// Number of UTF-16 code units of a UTF-8 text: one per character, two for a
+// character outside the Basic Multilingual Plane.
+std::size_t utf16Length(std::string_view utf8);
+
+} // namespace wordbloom

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "work_dir.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace wordbloom {
+
+inline constexpr const char* kPlayHistoryFileName = "履歴.txt";
+
+// One saved game, as "履歴.txt" stores it.
+struct PlayRecord {
+    std::string date; // "yyyy/mm/dd"
+    std::string time; // "hh:mm:ss"
+    std::string topic;
+    std::string total; // new + existing + duplicate, kept as the digits stored
+    std::int16_t newCount = 0;
+    std::int16_t existingCount = 0;
+    std::string duplicateCount;
+    std::string characters;
+    std::string rate;       // "0.67/秒"
+    std::string playLength; // "60秒"
+};
+
+struct PlayHistory {
+    std::vector<PlayRecord> records; // oldest first
+    std::size_t skippedLines = 0;    // short, torn or unreadable records left out
+};
+
+// Reads every whole record of "履歴.txt". A short or torn record, or one whose
+// new and existing counts are not 16-bit numbers, is skipped: the rest of the
+// history still loads. A missing file throws FileError FileNotFound.
+PlayHistory readPlayHistory(const WorkDir& dir);
+
+// What a save appends: the counts and the play length of the game.
+struct PlayResult {
+    std::string date; // "yyyy/mm/dd"
+    std::string time; // "hh:mm:ss"
+    std::string topic;
+    std::int16_t intOk = 0;
+    std::int16_t intChu = 0;
+    std::int16_t intNg = 0;
+    std::int16_t intMoji = 0;
+    std::int16_t intJikan = 0;
+};
+
+// The record a save appends, with its total, rate and play length worked out.
+PlayRecord toPlayRecord(const PlayResult& result);
+
+// Appends one record to "履歴.txt" (creating it). A text holding CR or LF is
+// refused.
+void appendPlayRecord(const WorkDir& dir, const PlayResult& result);
+
+// Empties "履歴.txt" to zero bytes, creating it when missing.
+void clearPlayHistoryFile(const WorkDir& dir);
+
+} // namespace wordbloom

@@ -1,0 +1,60 @@
+#include "settings_file.h"
+
+#include "code_page.h"
+#include "file_error.h"
+#include "record_text.h"
+
+namespace wordbloom {
+
+namespace {
+
+std::int16_t readSettingsField(FieldReader& reader, const char* what) {
+    const auto field = reader.readField();
+    if (!field) {
+        throw FileError(ErrorNumber::InputPastEnd, kSettingsFileName,
+                        std::string(what) + "がありません。ファイルには「60,1」のように" +
+                            "プレイ秒数と自動保存の二つの数を書いてください。");
+    }
+    const Integer16 number = readInteger16(*field);
+    switch (number.reading) {
+    case IntegerReading::Ok:
+        return number.value;
+    case IntegerReading::Overflow:
+        throw FileError(ErrorNumber::Overflow, kSettingsFileName,
+                        std::string(what) + "「" + *field +
+                            "」が大きすぎます（-32768 から 32767 まで）。");
+    case IntegerReading::NotANumber:
+        break;
+    }
+    throw FileError(ErrorNumber::TypeMismatch, kSettingsFileName,
+                    std::string(what) + "「" + *field + "」が数ではありません。");
+}
+
+} // namespace
+
+Settings LoadSettings(const WorkDir& dir) {
+    const std::string text = decodeCp932(dir.readAll(kSettingsFileName));
+    FieldReader reader(text);
+    Settings settings;
+    settings.intJikan = readSettingsField(reader, "プレイ秒数（1 つめの値）");
+    settings.intAs = readSettingsField(reader, "自動保存（2 つめの値）");
+    if (settings.intJikan <= 0) {
+        throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
+                        "プレイ秒数「" + std::to_string(settings.intJikan) +
+                            "」は 1 以上でなければなりません。");
+    }
+    if (settings.intAs < 0 || settings.intAs > 2) {
+        throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
+                        "自動保存「" + std::to_string(settings.intAs) +
+                            "」は 0（しない）か 1（する）でなければなりません。");
+    }
+    return settings;
+}
+
+void SaveSettings(const WorkDir& dir, const Settings& settings) {
+    const std::string line =
+        RecordLine().integer(settings.intJikan).integer(settings.intAs).finish();
+    dir.replaceAtomically(kSettingsFileName, encodeCp932(line));
+}
+
+} // namespace wordbloom

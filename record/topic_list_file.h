@@ -1,0 +1,35 @@
+#pragma once
+
+#include "work_dir.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wordbloom {
+
+inline constexpr const char* kTopicListFileName = "題目.txt";
+
+// The eleven characters a topic may not hold, since a topic names two files.
+// They are tested in this order, and the last one found is the one reported.
+inline constexpr std::string_view kForbiddenTopicCharacters = "\\/:,;*?\"<>|";
+
+// The forbidden character reported for a topic, or nothing when it has none.
+std::optional<char> findForbiddenTopicCharacter(std::string_view topic);
+
+// "<topic> に含まれる <c> は使えませんので飛ばします": the text of the message
+// shown for a topic of the list that is left out.
+std::string topicRejectionMessage(std::string_view topic, char forbidden);
+
+inline constexpr const char* kForbiddenCharacterTitle = "不正文字";
+
+// Reads "題目.txt" one field at a time. Each topic that passes the check goes
+// to onAccepted, each one that fails to onRejected with its reported
+// character, in file order; one topic's findings never carry over to the
+// next. A file saved as UTF-8 by hand is recognised. A missing file throws
+// FileError FileNotFound.
+void LoadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
+                   const std::function<void(const std::string&, char)>& onRejected);
+
+} // namespace wordbloom

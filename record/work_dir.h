@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace wordbloom {
+
+// The folder that holds the player's data files. Every file is named by a
+// bare file name inside it; a name that could reach outside the folder is
+// refused, and no directory is ever created. Each call opens, uses and closes
+// its file, so no file stays open between the player's actions.
+class WorkDir {
+public:
+    explicit WorkDir(std::filesystem::path root);
+
+    const std::filesystem::path& root() const { return m_root; }
+
+    bool exists(std::string_view name) const;
+
+    // The whole content of the file; FileError FileNotFound when it is missing.
+    std::string readAll(std::string_view name) const;
+
+    // The whole content, after creating the file empty when it is missing.
+    // An existing file is never truncated or rewritten.
+    std::string readAllCreatingIfMissing(std::string_view name) const;
+
+    // Creates the file empty when it is missing; leaves an existing one alone.
+    void createIfMissing(std::string_view name) const;
+
+    // Appends bytes that form whole lines. They go out in one write, so a crash
+    // tears at most this last line; a failed write is rolled back, and a torn
+    // line left by an earlier crash is closed first so the new line stands alone.
+    void append(std::string_view name, std::string_view bytes) const;
+
+    // Replaces the whole file: the new content is written to a temporary file
+    // beside it and renamed over it, so the file holds either the old or the new
+    // content whatever happens in between.
+    void replaceAtomically(std::string_view name, std::string_view bytes) const;
+
+    // Empties the file to zero bytes, creating it when missing.
+    void truncate(std::string_view name) const;
+
+    // The path of a file in this folder, after checking that the name is a bare
+    // file name. Throws FileError BadFileName otherwise.
+    std::filesystem::path pathOf(std::string_view name) const;
+
+private:
+    std::filesystem::path m_root;
+};
+
+} // namespace wordbloom

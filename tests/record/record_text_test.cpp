@@ -1,0 +1,110 @@
+#include "record/record_text.h"
+
+#include <gtest/gtest.h>
+
+namespace wordbloom {
+namespace {
+
+std::vector<std::string> readAllFields(std::string_view text) {
+    FieldReader reader(text);
+    std::vector<std::string> fields;
+    while (!reader.atEnd()) {
+        fields.push_back(*reader.readField());
+    }
+    return fields;
+}
+
+using Fields = std::vector<std::string>;
+
+TEST(RecordText, RecordsAreWrittenWithCommasQuotesAndCrLf) {
+    EXPECT_EQ(RecordLine().integer(60).integer(1).finish(), "60,1\r\n");
+    EXPECT_EQ(RecordLine().text("a").text("").finish(), "\"a\",\"\"\r\n");
+    EXPECT_EQ(RecordLine().integer(-5).finish(), "-5\r\n");
+    EXPECT_EQ(RecordLine().text("say \"hi\"").finish(), "\"say \"\"hi\"\"\"\r\n");
+}
+
+TEST(RecordText, FieldsReadBackByTheReadingRules) {
+    struct Case {
+        const char* text;
+        Fields fields;
+    };
+    const Case cases[] = {
+        {"\"a\",\"\"\r\n", {"a", ""}},
+        {"-5\r\n", {"-5"}},
+        {"apple, pie\r\n", {"apple", "pie"}}, // comma splits, leading space skipped
+        {"\"a\"b\r\n", {"a"}},                // rest after the closing quote is skipped
+        {"first\r\n\r\nthird\r\n", {"first", "", "third"}},
+        {"lf\nonly\n", {"lf", "only"}},
+        {"cr\ronly\r", {"cr", "only"}},
+        {"no end", {"no end"}},
+        {"a\"b\r\n", {"a\"b"}},                     // a quote inside an unquoted field stays
+        {"\"say \"\"hi\"\"\"\r\n", {"say \"hi\""}}, // doubled quotes are one quote
+        {"\"x\"\"\",\"\"\r\n", {"x\"", ""}},
+        {"\"a\"b\",c\r\n", {"a", "c"}}, // an undoubled quote ends the field
+        {"trailing  ,x\r\n", {"trailing  ", "x"}},
+        {"\"open\r\nnext\"\r\n", {"open\r\nnext"}}, // a quoted field crosses the line end
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(readAllFields(c.text), c.fields) << c.text;
+    }
+}
+
+TEST(RecordText, EmptyTextIsAtEndAtOnce) {
+    FieldReader reader("");
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_FALSE(reader.readField().has_value());
+}
+
+TEST(RecordText, LinesAreSplitAtEveryKindOfLineEnd) {
+    Fields lines;
+    forEachLine("a\r\nb\nc\rd\r\n\r\ne", [&](std::string_view line) { lines.emplace_back(line); });
+    EXPECT_EQ(lines, (Fields{"a", "b", "c", "d", "", "e"}));
+}
+
+TEST(RecordText, SplittingOneLineNeverReachesTheNext) {
+    EXPECT_EQ(splitRecordLine("\"a\",1,\"b\""), (Fields{"a", "1", "b"}));
+    EXPECT_EQ(splitRecordLine(""), (Fields{""}));
+    EXPECT_EQ(splitRecordLine("a,"), (Fields{"a", ""}));
+    EXPECT_EQ(splitRecordLine("\"unclosed,x"), (Fields{"unclosed,x"}));
+}
+
+TEST(RecordText, WholeRecordsAreTellingTornAndShortOnesApart) {
+    EXPECT_EQ(readWholeRecord("\"d\",\"t\",\"001\",\"ans\"", 4), (Fields{"d", "t", "001", "ans"}));
+    EXPECT_EQ(readWholeRecord("\"d\",\"t\",\"001\",\"ans\",\"extra\",9", 4),
+              (Fields{"d", "t", "001", "ans"}));
+    EXPECT_EQ(readWholeRecord("\"d\",\"t\",\"001\",\"\"", 4), (Fields{"d", "t", "001", ""}));
+    EXPECT_FALSE(readWholeRecord("\"d\",\"t\",\"001\"", 4));      // short
+    EXPECT_FALSE(readWholeRecord("\"d\",\"t\",\"001\",\"an", 4)); // torn inside the answer
+    EXPECT_FALSE(readWholeRecord("\"d\",\"t\",\"001\",", 4));     // torn after the comma
+    EXPECT_FALSE(readWholeRecord("", 4));
+}
+
+TEST(RecordText, IntegersAreReadAsSixteenBitNumbers) {
+    struct Case {
+        const char* text;
+        IntegerReading reading;
+        std::int16_t value;
+    };
+    const Case cases[] = {
+        {"60", IntegerReading::Ok, 60},
+        {" -5 ", IntegerReading::Ok, -5},
+        {"007", IntegerReading::Ok, 7},
+        {"32767", IntegerReading::Ok, 32767},
+        {"-32768", IntegerReading::Ok, -32768},
+        {"32768", IntegerReading::Overflow, 0},
+        {"-32769", IntegerReading::Overflow, 0},
+        {"99999999999999999999", IntegerReading::Overflow, 0},
+        {"", IntegerReading::NotANumber, 0},
+        {"6O", IntegerReading::NotANumber, 0},
+        {"-", IntegerReading::NotANumber, 0},
+        {"1 2", IntegerReading::NotANumber, 0},
+    };
+    for (const Case& c : cases) {
+        const Integer16 read = readInteger16(c.text);
+        EXPECT_EQ(read.reading, c.reading) << c.text;
+        EXPECT_EQ(read.value, c.value) << c.text;
+    }
+}
+
+} // namespace
+} // namespace wordbloom

@@ -1,0 +1,89 @@
+#include "record/file_error.h"
+#include "record/topic_list_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace wordbloom {
+namespace {
+
+using testing::cp932;
+using testing::TempDir;
+
+struct Loaded {
+    std::vector<std::string> accepted;
+    std::vector<std::string> messages;
+};
+
+Loaded load(std::string_view bytes) {
+    TempDir temp;
+    temp.write("題目.txt", bytes);
+    Loaded loaded;
+    LoadTopicList(
+        WorkDir(temp.path()), [&](const std::string& topic) { loaded.accepted.push_back(topic); },
+        [&](const std::string& topic, char c) {
+            loaded.messages.push_back(topicRejectionMessage(topic, c));
+        });
+    return loaded;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(TopicListFile, ATopicWithAForbiddenCharacterIsSkippedWithAMessage) {
+    const Loaded loaded = load(cp932("一番食べたいもの\r\na/b\r\n好きな色\r\n"));
+    EXPECT_EQ(loaded.accepted, (Texts{"一番食べたいもの", "好きな色"}));
+    EXPECT_EQ(loaded.messages, (Texts{"a/b に含まれる / は使えませんので飛ばします"}));
+}
+
+TEST(TopicListFile, TheLastForbiddenCharacterInTestOrderIsReported) {
+    struct Case {
+        const char* topic;
+        std::optional<char> reported;
+    };
+    const Case cases[] = {
+        {"a\\b|c", '|'}, {"|a\\", '|'},    {"C:\\x", ':'},   {"a*b?c", '?'}, {"<>", '>'},
+        {"x;y", ';'},    {"\"q", '"'},     {"a,b", ','},     {"a/b:", ':'},  {"全角／は可", {}},
+        {"", {}},        {"スポーツ", {}}, {"＼：＊？", {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(findForbiddenTopicCharacter(c.topic), c.reported) << c.topic;
+    }
+}
+
+TEST(TopicListFile, TopicsAreReadAsFieldsByTheRecordRules) {
+    // An unquoted comma separates two topics; a quoted one stays and is
+    // refused; a quote inside an unquoted field is refused; duplicates stay.
+    const Loaded loaded = load(cp932("赤,青\r\n\"白,黒\"\r\na\"b\r\n夏\r\n夏\r\n\r\nＣ：／ｘ\r\n"));
+    EXPECT_EQ(loaded.accepted, (Texts{"赤", "青", "夏", "夏", "", "Ｃ：／ｘ"}));
+    EXPECT_EQ(loaded.messages, (Texts{"白,黒 に含まれる , は使えませんので飛ばします",
+                                      "a\"b に含まれる \" は使えませんので飛ばします"}));
+}
+
+TEST(TopicListFile, TrailByteThatLooksLikeABarIsNotABar) {
+    // ポ is 0x83 0x7C in Shift_JIS: the check runs on characters, not bytes.
+    const Loaded loaded = load(cp932("スポーツ\r\n"));
+    EXPECT_EQ(loaded.accepted, (Texts{"スポーツ"}));
+    EXPECT_TRUE(loaded.messages.empty());
+}
+
+TEST(TopicListFile, HandEditedFilesInUtf8AndWithLfAreRecognised) {
+    const Texts expected{"一番食べたいもの", "好きな色"};
+    EXPECT_EQ(load("一番食べたいもの\n好きな色\n").accepted, expected);
+    EXPECT_EQ(load("\xEF\xBB\xBF一番食べたいもの\r\n好きな色").accepted, expected);
+    EXPECT_EQ(load(cp932("一番食べたいもの\n好きな色\n")).accepted, expected);
+}
+
+TEST(TopicListFile, AnEmptyFileHasNoTopicsAndAMissingOneIsAnError) {
+    const Loaded loaded = load("");
+    EXPECT_TRUE(loaded.accepted.empty());
+    EXPECT_TRUE(loaded.messages.empty());
+
+    TempDir temp;
+    EXPECT_THROW(
+        LoadTopicList(
+            WorkDir(temp.path()), [](const std::string&) {}, [](const std::string&, char) {}),
+        FileError);
+}
+
+} // namespace
+} // namespace wordbloom
