@@ -18,6 +18,7 @@ namespace wordbloom {
 class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : m_text(text) {}
+    explicit FieldReader(const char* text) : m_text(text) {}
     // The reader only looks at the text: it must outlive the reader.
     explicit FieldReader(std::string&&) = delete;
 
