@@ -3,6 +3,9 @@
 #include "code_page.h"
 #include "line_breaks.h"
 #include "record_text.h"
+#include "topic_list_file.h"
+
+#include <cstdio>
 
 namespace wordbloom {
 
@@ -20,6 +23,25 @@ std::optional<AnswerLogRecord> toAnswerRecord(std::string_view line) {
 }
 
 } // namespace
+
+std::optional<std::string> unusableTopicCharacter(std::string_view topic) {
+    if (const auto forbidden = findForbiddenTopicCharacter(topic)) {
+        return std::string(1, *forbidden);
+    }
+    for (const char c : topic) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", byte);
+            return std::string(code);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string unusableTopicMessage(std::string_view topic, std::string_view character) {
+    return std::string(topic) + " に含まれる " + std::string(character) + " は使えません";
+}
 
 std::string associationListFileName(std::string_view topic) {
     return std::string(topic) + ".txt";

@@ -15,6 +15,16 @@ namespace wordbloom {
 std::string associationListFileName(std::string_view topic);
 std::string answerLogFileName(std::string_view topic);
 
+// The character that keeps a topic from naming its files, written for a
+// message: one of the forbidden topic characters (the one the topic list
+// check would report), or a control character written as its code, such as
+// "U+0009". Nothing when the topic can name its files; the empty topic can.
+std::optional<std::string> unusableTopicCharacter(std::string_view topic);
+
+// "<topic> に含まれる <c> は使えません": the message for a topic that cannot
+// name its files, shown instead of using it.
+std::string unusableTopicMessage(std::string_view topic, std::string_view character);
+
 // The association list, one entry per line, each line exactly as stored
 // (commas, spaces and quotation marks kept). A missing file is created empty.
 std::vector<std::string> readAssociationList(const WorkDir& dir, std::string_view topic);

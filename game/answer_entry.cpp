@@ -1,0 +1,83 @@
+#include "history/grid_layout.h"
+#include "main_form.h"
+#include "record/code_page.h"
+#include "record/formats.h"
+
+#include <algorithm>
+
+namespace wordbloom {
+
+namespace {
+
+std::string withoutLineBreaks(const std::string& typed) {
+    std::string text = typed;
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+    return text;
+}
+
+} // namespace
+
+bool MainForm::txtKaitou_Enter(const std::string& typed) {
+    const std::string entered = withoutLineBreaks(typed);
+    if (entered.empty()) {
+        return false;
+    }
+    const std::string topic = m_view.displayedTopic();
+    if (!topicIsUsable(topic)) {
+        return true;
+    }
+    // The answer is judged and kept in the form it will have when it comes
+    // back from the files, so it matches itself in later games.
+    const std::string answer = roundTripForm(entered);
+    const AnswerKind kind = JudgeAnswer(answer, m_gameAnswers, m_associations);
+
+    std::vector<std::pair<FileError, const char*>> failures;
+    switch (kind) {
+    case AnswerKind::Duplicate:
+        m_state.intNg = saturatingAdd(m_state.intNg, 1);
+        break;
+    case AnswerKind::Existing:
+        m_state.intChu = saturatingAdd(m_state.intChu, 1);
+        break;
+    case AnswerKind::New:
+        m_state.intOk = saturatingAdd(m_state.intOk, 1);
+        try {
+            appendAssociation(m_dir, topic, answer);
+        } catch (const FileError& error) {
+            failures.emplace_back(error, "新しい回答をお題の連想リストに書き込めませんでした。"
+                                         "ゲームはこのまま続けられます。");
+        }
+        m_associations.append(answer);
+        m_view.associationAdded(m_associations);
+        break;
+    }
+
+    m_gameAnswers.append(answer);
+    const std::size_t row = m_gameAnswers.size();
+    m_view.addAnswerRow(row, answer, kind);
+    if (const auto top = scrollTarget(row + 1, kAnswerScrollThreshold)) {
+        m_view.setAnswerGridTopRow(*top);
+    }
+
+    const CalendarTime now = m_clock.now();
+    try {
+        appendAnswerLogRecord(
+            m_dir, topic,
+            {formatDate(now), formatTime(now), formatGameNumber(m_state.intKai), answer});
+    } catch (const FileError& error) {
+        failures.emplace_back(error, "回答をお題の履歴に書き込めませんでした。"
+                                     "ゲームはこのまま続けられます。");
+    }
+
+    showCounters();
+    m_state.intMoji =
+        saturatingAdd(m_state.intMoji, static_cast<std::int64_t>(utf16Length(entered)));
+    m_view.clearAnswerBox();
+
+    for (const auto& [error, context] : failures) {
+        reportFileError(error, context);
+    }
+    return true;
+}
+
+} // namespace wordbloom

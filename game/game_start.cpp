@@ -1,0 +1,110 @@
+#include "history/grid_layout.h"
+#include "main_form.h"
+#include "messages.h"
+
+#include <cmath>
+
+namespace wordbloom {
+
+namespace {
+
+// Picks entry floor(n × r) in single precision, as the draw always has; the
+// last entry also takes the rare r that rounds n × r up to n.
+std::size_t drawIndex(std::size_t count, float r) {
+    const auto k = static_cast<std::size_t>(std::floor(static_cast<float>(count) * r));
+    return std::min(k, count - 1);
+}
+
+} // namespace
+
+void MainForm::cboMondai_Click() {
+    const std::string topic = m_view.displayedTopic();
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    LoadAssociationList(topic);
+    m_view.setAssociationsVisible(true);
+    // The focus cannot go to a disabled button during a countdown or a game.
+    if (m_startEnabled) {
+        m_view.focusStartButton();
+    }
+}
+
+void MainForm::cmdStart_Click() {
+    if (m_topics.empty()) {
+        m_prompter.ask(noTopicsMessage());
+        return;
+    }
+    const std::string& topic = m_topics[drawIndex(m_topics.size(), m_random.nextUniform())];
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    StartGame(true);
+    m_view.setDisplayedTopic(topic);
+    if (LoadTopic()) {
+        setStartEnabled(false);
+    }
+}
+
+void MainForm::cmdStart2_Click() {
+    if (!topicIsUsable(m_view.displayedTopic())) {
+        return;
+    }
+    StartGame(false);
+    setStartEnabled(false);
+    LoadTopic();
+}
+
+void MainForm::StartGame(bool emptyTopicBox) {
+    m_state.intMoji = 0;
+    m_view.clearAnswerBox();
+    if (emptyTopicBox) {
+        m_view.setDisplayedTopic("");
+    }
+    m_state.blnStart = true;
+    m_view.setBarWidth(m_state.intBarWidth);
+    for (const CounterLabel label : {CounterLabel::Ok, CounterLabel::Chu, CounterLabel::Ng,
+                                     CounterLabel::Moji, CounterLabel::Byou}) {
+        m_view.setLabelText(label, "");
+    }
+    m_state.intOk = 0;
+    m_state.intChu = 0;
+    m_state.intNg = 0;
+    showCounters();
+}
+
+bool MainForm::LoadTopic() {
+    const std::string topic = m_view.displayedTopic();
+    std::vector<std::string> entries;
+    std::optional<AnswerLogRecord> last;
+    try {
+        entries = readAssociationList(m_dir, topic);
+        last = readLastAnswerRecord(m_dir, topic);
+    } catch (const FileError& error) {
+        // Without the topic's files the game cannot be judged: the start is
+        // called off and the player can try again once the file is mended.
+        reportFileError(error, "お題のファイルを読み込めないため、ゲームを始められません。");
+        m_state.blnStart = false;
+        setStartEnabled(!m_state.blnPlay);
+        return false;
+    }
+    m_gameAnswers.clear();
+    m_view.resetAnswerGrid(SetupAnswerGrid());
+    m_associations.assign(std::move(entries));
+    m_view.showAssociations(m_associations);
+    m_state.intKai = NextGameNumber(last, m_clock.now());
+    m_view.clearAnswerBox();
+    return true;
+}
+
+void MainForm::LoadAssociationList(const std::string& topic) {
+    try {
+        m_associations.assign(readAssociationList(m_dir, topic));
+    } catch (const FileError& error) {
+        reportFileError(error, "お題のファイルを読み込めませんでした。");
+        return;
+    }
+    m_view.showAssociations(m_associations);
+}
+
+} // namespace wordbloom

@@ -1,0 +1,115 @@
+#include "history/grid_layout.h"
+#include "main_form.h"
+#include "messages.h"
+#include "record/play_history_file.h"
+
+namespace wordbloom {
+
+void MainForm::msgRireki_Click(std::size_t row) {
+    // The header row and an empty grid have no game to take a topic from.
+    if (row == 0 || row >= m_history.rowCount()) {
+        return;
+    }
+    const std::string topic = m_history.record(row).topic;
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    std::vector<std::string> entries;
+    try {
+        entries = readAssociationList(m_dir, topic);
+    } catch (const FileError& error) {
+        reportFileError(error, "お題のファイルを読み込めませんでした。");
+        return;
+    }
+    m_view.setDisplayedTopic(topic);
+    m_associations.assign(std::move(entries));
+    m_view.showAssociations(m_associations);
+}
+
+void MainForm::cmdClear_Click() {
+    if (m_prompter.ask(clearPlayHistoryConfirmation()) != MessageAnswer::Ok) {
+        return;
+    }
+    try {
+        clearPlayHistoryFile(m_dir);
+    } catch (const FileError& error) {
+        reportFileError(error, "履歴データをクリアできませんでした。履歴はそのまま残っています。");
+        return;
+    }
+    m_history.clearRows();
+    m_view.showHistoryRows(m_history);
+    m_prompter.ask(playHistoryClearedMessage());
+}
+
+void MainForm::ShowTopicHistory(const std::string& topic) {
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    try {
+        m_topicHistory.load(m_dir, topic);
+    } catch (const FileError& error) {
+        reportFileError(error, "お題の履歴を読み込めませんでした。");
+        return;
+    }
+    m_view.resetTopicLogGrid(SetupTopicLogGrid());
+    m_view.showTopicHistory(m_topicHistory);
+    m_view.setTopicPanelVisible(true);
+}
+
+void MainForm::cmdSyousai_Click() {
+    const std::string topic = m_view.displayedTopic();
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    m_view.setPanelTopic(topic);
+    ShowTopicHistory(topic);
+}
+
+void MainForm::cboMondai2_Click() {
+    ShowTopicHistory(m_view.panelTopic());
+}
+
+void MainForm::cmdModoru_Click() {
+    if (m_topicHistory.associations().empty()) {
+        m_associations.clear();
+        m_view.showAssociations(m_associations);
+    }
+    m_view.setTopicPanelVisible(false);
+}
+
+void MainForm::fraRireki_Click() {
+    m_view.setTopicPanelVisible(false);
+}
+
+void MainForm::optRendata_Click() {
+    m_view.setAssociationsVisible(false);
+}
+
+void MainForm::optRendata2_Click() {
+    const std::string topic = m_view.displayedTopic();
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    LoadAssociationList(topic);
+    m_view.setAssociationsVisible(true);
+}
+
+void MainForm::cmdRenClr_Click() {
+    const std::string topic = m_view.panelTopic();
+    if (!topicIsUsable(topic)) {
+        return;
+    }
+    if (m_prompter.ask(clearTopicConfirmation(topic)) != MessageAnswer::Ok) {
+        return;
+    }
+    try {
+        ClearTopicData(m_dir, topic);
+    } catch (const FileError& error) {
+        reportFileError(error, "お題のデータをクリアできませんでした。");
+        return;
+    }
+    m_topicHistory.clear();
+    m_view.showTopicHistory(m_topicHistory);
+}
+
+} // namespace wordbloom

@@ -1,0 +1,133 @@
+#include "main_form.h"
+
+#include "history/grid_layout.h"
+#include "messages.h"
+#include "record/record_text.h"
+#include "record/settings_file.h"
+#include "record/topic_list_file.h"
+
+namespace wordbloom {
+
+namespace {
+
+constexpr int kShortestPlayLength = 10;
+constexpr int kLongestPlayLength = 180;
+
+std::vector<std::string> playLengthChoices() {
+    std::vector<std::string> choices;
+    for (int seconds = kShortestPlayLength; seconds <= kLongestPlayLength; seconds += 10) {
+        choices.push_back(std::to_string(seconds));
+    }
+    return choices;
+}
+
+} // namespace
+
+MainForm::MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& view,
+                   Prompter& prompter)
+    : m_dir(std::move(dir)), m_clock(clock), m_random(random), m_view(view), m_prompter(prompter) {}
+
+void MainForm::StartUp() {
+    m_view.setTopicPanelVisible(false);
+    m_view.resetHistoryGrid(SetupHistoryGrid());
+    m_view.resetAnswerGrid(SetupAnswerGrid());
+    m_view.clearAnswerBox();
+    for (const CounterLabel label : {CounterLabel::Ok, CounterLabel::Ng, CounterLabel::Chu,
+                                     CounterLabel::Moji, CounterLabel::Byou}) {
+        m_view.setLabelText(label, "");
+    }
+
+    m_history.LoadHistoryGrid(m_dir);
+    m_view.showHistoryRows(m_history);
+    if (const auto top = scrollTarget(m_history.rowCount(), kHistoryScrollThreshold)) {
+        m_view.setHistoryGridTopRow(*top);
+    }
+
+    const Settings settings = LoadSettings(m_dir);
+    m_state.intJikan = settings.intJikan;
+    m_state.intAs = settings.intAs;
+    // The switch starts unchecked; setting it to another state runs its click
+    // handling, which writes the same values back.
+    if (m_state.intAs != 0) {
+        m_view.setAutoSaveState(m_state.intAs);
+        chkAs_Click(m_state.intAs);
+    }
+
+    m_view.setPlayLengthChoices(playLengthChoices());
+    m_view.setPlayLengthText(std::to_string(m_state.intJikan));
+
+    LoadTopicList(
+        m_dir, [&](const std::string& topic) { m_topics.push_back(topic); },
+        [&](const std::string& topic, char forbidden) {
+            m_prompter.ask(topicRejectedMessage(topic, forbidden));
+        });
+    m_view.setTopicLists(m_topics);
+    m_view.setDisplayedTopic(m_topics.empty() ? std::string() : m_topics.front());
+
+    m_view.selectAssociationOption(false);
+    optRendata_Click();
+
+    m_state.intBarWidth = static_cast<std::int16_t>(m_view.barLayoutWidth());
+}
+
+void MainForm::cboJikan_Click(const std::string& text) {
+    const Integer16 seconds = readInteger16(text);
+    if (seconds.reading != IntegerReading::Ok || seconds.value <= 0) {
+        return;
+    }
+    m_state.intJikan = seconds.value;
+    saveSettings();
+}
+
+void MainForm::chkAs_Click(int state) {
+    m_state.intAs = static_cast<std::int16_t>(state);
+    saveSettings();
+}
+
+void MainForm::saveSettings() {
+    try {
+        SaveSettings(m_dir, {m_state.intJikan, m_state.intAs});
+    } catch (const FileError& error) {
+        reportFileError(error,
+                        "設定を保存できませんでした。この設定は次に起動したときには戻ります。");
+    }
+}
+
+void MainForm::showCounters() {
+    m_view.setLabelText(CounterLabel::Ok, std::to_string(m_state.intOk));
+    m_view.setLabelText(CounterLabel::Chu, std::to_string(m_state.intChu));
+    m_view.setLabelText(CounterLabel::Ng, std::to_string(m_state.intNg));
+}
+
+void MainForm::setStartEnabled(bool enabled) {
+    m_startEnabled = enabled;
+    m_view.setStartEnabled(enabled);
+}
+
+bool MainForm::topicIsUsable(const std::string& topic) {
+    if (const auto character = unusableTopicCharacter(topic)) {
+        m_prompter.ask(unusableTopicMessageBox(topic, *character));
+        return false;
+    }
+    return true;
+}
+
+void MainForm::reportFileError(const FileError& error, const std::string& context) {
+    m_prompter.ask(fileErrorMessage(error, context));
+}
+
+std::int16_t NextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today) {
+    if (!last || last->date != formatDate(today)) {
+        return 1;
+    }
+    std::int16_t number = 0;
+    for (const char c : last->gameNumber) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        number = saturatingAdd(saturatingAdd(number, 9 * std::int64_t{number}), c - '0');
+    }
+    return saturatingAdd(number, 1);
+}
+
+} // namespace wordbloom

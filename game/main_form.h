@@ -1,0 +1,100 @@
+#pragma once
+
+#include "answer_judging.h"
+#include "clock.h"
+#include "game_state.h"
+#include "game_view.h"
+#include "history/play_history_grid.h"
+#include "history/topic_history.h"
+#include "prompter.h"
+#include "random_source.h"
+#include "record/file_error.h"
+#include "record/topic_files.h"
+#include "record/work_dir.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wordbloom {
+
+// The main window's state and event handlers, without a single widget: the
+// window binds each control event to the handler of the same name and shows
+// what the handlers send to the view. Everything runs on one thread and each
+// handler runs to completion.
+class MainForm {
+public:
+    MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& view, Prompter& prompter);
+
+    // Start-up, up to showing the window: lays out the grids, loads the play
+    // history, the settings and the topic list. A failure throws FileError;
+    // the window reports it and the program ends.
+    void StartUp();
+
+    void cboJikan_Click(const std::string& text);
+    void chkAs_Click(int state);
+
+    void cboMondai_Click();
+    void cmdStart_Click();
+    void cmdStart2_Click();
+    void tmrStart_Timer();
+    void tmrBp_Timer();
+
+    // Enter in the answer box with its text. Returns false when the Enter
+    // key is not used (an empty box) and goes on to the text box.
+    bool txtKaitou_Enter(const std::string& typed);
+
+    void cmdHozon_Click();
+
+    void msgRireki_Click(std::size_t row);
+    void cmdClear_Click();
+    void cmdSyousai_Click();
+    void cboMondai2_Click();
+    void cmdModoru_Click();
+    void fraRireki_Click();
+    void optRendata_Click();
+    void optRendata2_Click();
+    void cmdRenClr_Click();
+
+    const GameState& state() const { return m_state; }
+    const std::vector<std::string>& topics() const { return m_topics; }
+    const IndexedTexts& associations() const { return m_associations; }
+    const IndexedTexts& gameAnswers() const { return m_gameAnswers; }
+    const PlayHistoryGrid& history() const { return m_history; }
+    const TopicHistory& topicHistory() const { return m_topicHistory; }
+
+private:
+    void StartGame(bool emptyTopicBox);
+    void ShowTopicHistory(const std::string& topic);
+    bool LoadTopic();
+    void LoadAssociationList(const std::string& topic);
+    void showCounters();
+    void endGame();
+    void saveSettings();
+    void setStartEnabled(bool enabled);
+
+    // Shows the "不正文字" message and returns false when the topic cannot
+    // name its files.
+    bool topicIsUsable(const std::string& topic);
+    void reportFileError(const FileError& error, const std::string& context);
+
+    WorkDir m_dir;
+    Clock& m_clock;
+    RandomSource& m_random;
+    GameView& m_view;
+    Prompter& m_prompter;
+
+    GameState m_state;
+    bool m_startEnabled = true;
+    std::vector<std::string> m_topics;
+    IndexedTexts m_associations; // the association list on the game panel
+    IndexedTexts m_gameAnswers;  // the answers of the current game, in grid order
+    PlayHistoryGrid m_history;
+    TopicHistory m_topicHistory;
+};
+
+// The game number for a topic's next game: one more than the last logged
+// answer's when that answer is from today, otherwise 1.
+std::int16_t NextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today);
+
+} // namespace wordbloom

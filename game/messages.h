@@ -1,0 +1,28 @@
+#pragma once
+
+#include "prompter.h"
+#include "record/file_error.h"
+
+#include <string>
+#include <string_view>
+
+namespace wordbloom {
+
+// Every message box the game shows, with its text, title, icon and buttons.
+
+// A topic from the topic list that is left out at start-up.
+Message topicRejectedMessage(std::string_view topic, char forbidden);
+// A topic that cannot name its files, where it would be used.
+Message unusableTopicMessageBox(std::string_view topic, std::string_view character);
+// "スタート" with no topic to draw from.
+Message noTopicsMessage();
+
+Message clearPlayHistoryConfirmation();
+Message playHistoryClearedMessage();
+Message clearTopicConfirmation(std::string_view topic);
+
+// A file operation that failed: what could not be done, then the file and
+// the system's reason.
+Message fileErrorMessage(const FileError& error, std::string_view whatFailed);
+
+} // namespace wordbloom

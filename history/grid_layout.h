@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wordbloom {
+
+enum class Alignment { Left, Centre, Right };
+
+struct GridColumn {
+    std::string header;
+    int width; // twips
+    Alignment data;
+};
+
+// How a grid is laid out: every header cell is centred, data cells are
+// vertically centred and aligned per column. rowHeightSetting is the one
+// grid-wide display value each grid sets (11 for the history grids, 10 for
+// the answer grid); the window uses it for the height of the rows.
+struct GridLayout {
+    float rowHeightSetting;
+    bool fixedFirstColumn;
+    std::vector<GridColumn> columns;
+};
+
+// The play history grid: eleven columns, the first fixed.
+GridLayout SetupHistoryGrid();
+// The topic log grid of the topic history panel: five columns, the first fixed.
+GridLayout SetupTopicLogGrid();
+// The answer grid of the current game: two columns, none fixed.
+GridLayout SetupAnswerGrid();
+
+// A grid with more than `threshold` rows (its header row counted) is scrolled
+// so that its last row is the first visible scrollable row; otherwise its
+// scroll position is left alone.
+std::optional<std::size_t> scrollTarget(std::size_t rowCount, std::size_t threshold);
+
+inline constexpr std::size_t kHistoryScrollThreshold = 7;
+inline constexpr std::size_t kAnswerScrollThreshold = 8;
+
+} // namespace wordbloom

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "record/play_history_file.h"
+#include "record/work_dir.h"
+
+#include <string>
+#include <vector>
+
+namespace wordbloom {
+
+// The rows of the play history grid: one per saved game, oldest first, in the
+// order of "履歴.txt". Row 0 is the header row; data rows count from 1.
+class PlayHistoryGrid {
+public:
+    static constexpr int kColumnCount = 11;
+    static constexpr int kTopicColumn = 3;
+
+    // Replaces the rows with the records of "履歴.txt" (LoadHistoryGrid). A
+    // missing file throws FileError; short or torn records are left out.
+    void LoadHistoryGrid(const WorkDir& dir);
+
+    void addRow(PlayRecord record) { m_records.push_back(std::move(record)); }
+    void clearRows() { m_records.clear(); }
+
+    std::size_t rowCount() const { return m_records.size() + 1; }
+    std::size_t skippedLines() const { return m_skippedLines; }
+
+    // The text of a cell: the header on row 0; on a data row the row's number,
+    // the stored date as "YY/MM/DD", the stored time as "HH:MM", then the
+    // record's fields as stored (the new and existing counts as numbers). A
+    // stored date or time that is not valid is shown as it stands.
+    std::string cellText(std::size_t row, int column) const;
+
+    const PlayRecord& record(std::size_t row) const { return m_records.at(row - 1); }
+
+private:
+    std::vector<PlayRecord> m_records;
+    std::size_t m_skippedLines = 0;
+};
+
+} // namespace wordbloom

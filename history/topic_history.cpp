@@ -1,0 +1,45 @@
+#include "topic_history.h"
+
+#include "grid_layout.h"
+
+namespace wordbloom {
+
+void TopicHistory::load(const WorkDir& dir, std::string_view topic) {
+    std::vector<std::string> associations = readAssociationList(dir, topic);
+    std::vector<AnswerLogRecord> log = readAnswerLog(dir, topic);
+    m_associations = std::move(associations);
+    m_log = std::move(log);
+}
+
+void TopicHistory::clear() {
+    m_associations.clear();
+    m_log.clear();
+}
+
+std::string TopicHistory::cellText(std::size_t row, int column) const {
+    if (row == 0) {
+        static const GridLayout layout = SetupTopicLogGrid();
+        return layout.columns.at(static_cast<std::size_t>(column)).header;
+    }
+    const AnswerLogRecord& record = m_log.at(row - 1);
+    switch (column) {
+    case 0:
+        return std::to_string(row);
+    case 1:
+        return record.date;
+    case 2:
+        return record.time;
+    case 3:
+        return record.gameNumber;
+    case 4:
+        return record.answer;
+    default:
+        return {};
+    }
+}
+
+void ClearTopicData(const WorkDir& dir, std::string_view topic) {
+    clearTopicFiles(dir, topic);
+}
+
+} // namespace wordbloom

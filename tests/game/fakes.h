@@ -1,0 +1,121 @@
+#pragma once
+
+#include "game/clock.h"
+#include "game/game_view.h"
+#include "game/prompter.h"
+#include "game/random_source.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wordbloom::testing {
+
+// A clock the test moves by hand: the wall clock and the play clock move
+// together, and the wall clock rolls over midnight and month ends.
+class FakeClock final : public Clock {
+public:
+    explicit FakeClock(CalendarTime start);
+    CalendarTime now() const override;
+    std::int64_t playSeconds() const override { return m_play; }
+    void advance(std::int64_t seconds);
+
+private:
+    std::int64_t m_wall; // seconds since 1970, read as local time
+    std::int64_t m_play = 1000;
+};
+
+class FakeRandom final : public RandomSource {
+public:
+    float nextUniform() override { return value; }
+    float value = 0.0F;
+};
+
+// Answers each message with the next scripted answer (OK when none is left)
+// and keeps every message shown.
+class FakePrompter final : public Prompter {
+public:
+    MessageAnswer ask(const Message& message) override;
+    std::deque<MessageAnswer> answers;
+    std::vector<Message> shown;
+};
+
+// Keeps what a player would see, as the window would show it.
+class FakeView final : public GameView {
+public:
+    struct AnswerRow {
+        std::size_t index;
+        std::string text;
+        AnswerKind kind;
+    };
+    using Rows = std::vector<std::vector<std::string>>;
+
+    std::string displayedTopic() const override { return topic; }
+    void setDisplayedTopic(const std::string& text) override { topic = text; }
+    void setTopicLists(const std::vector<std::string>& topics) override { topicLists = topics; }
+    void setLabelText(CounterLabel label, const std::string& text) override {
+        labels[label] = text;
+    }
+    void clearAnswerBox() override { answerBox.clear(); }
+    void focusAnswerBox() override { focus = "txtKaitou"; }
+    void focusStartButton() override { focus = "cmdStart"; }
+    void setStartEnabled(bool enabled) override { startEnabled = enabled; }
+    void setBarWidth(int twips) override { barWidth = twips; }
+    int barLayoutWidth() const override { return 8745; }
+    void showStartImage(int step) override { startImage = step; }
+    void resetAnswerGrid(const GridLayout& layout) override;
+    void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) override {
+        answerRows.push_back({index, answer, kind});
+    }
+    void setAnswerGridTopRow(std::size_t row) override { answerTopRow = row; }
+    void showAssociations(const IndexedTexts& list) override { associations = list.items(); }
+    void associationAdded(const IndexedTexts& list) override { associations = list.items(); }
+    void setAssociationsVisible(bool visible) override { associationsVisible = visible; }
+    void selectAssociationOption(bool show) override { associationOptionShow = show; }
+    void setPlayLengthChoices(const std::vector<std::string>& choices) override {
+        playLengthChoices = choices;
+    }
+    void setPlayLengthText(const std::string& text) override { playLengthText = text; }
+    void setAutoSaveState(int state) override { autoSaveState = state; }
+    void resetHistoryGrid(const GridLayout& layout) override;
+    void showHistoryRows(const PlayHistoryGrid& grid) override;
+    void historyRowAdded(const PlayHistoryGrid& grid) override;
+    void setHistoryGridTopRow(std::size_t row) override { historyTopRow = row; }
+    std::string panelTopic() const override { return panelTopicText; }
+    void setPanelTopic(const std::string& text) override { panelTopicText = text; }
+    void resetTopicLogGrid(const GridLayout& layout) override;
+    void showTopicHistory(const TopicHistory& history) override;
+    void setTopicPanelVisible(bool visible) override { panelVisible = visible; }
+
+    std::string label(CounterLabel which) const;
+
+    std::string topic;
+    std::string panelTopicText = "Combo1";
+    std::vector<std::string> topicLists;
+    std::map<CounterLabel, std::string> labels;
+    std::string answerBox = "みどり";
+    std::string focus;
+    bool startEnabled = true;
+    int barWidth = 8745;
+    int startImage = 0;
+    std::vector<std::string> answerHeaders;
+    std::vector<AnswerRow> answerRows;
+    std::optional<std::size_t> answerTopRow;
+    std::vector<std::string> associations;
+    bool associationsVisible = true;
+    std::optional<bool> associationOptionShow;
+    std::vector<std::string> playLengthChoices;
+    std::string playLengthText = "Combo1";
+    int autoSaveState = 0;
+    std::vector<std::string> historyHeaders;
+    Rows historyRows;
+    std::optional<std::size_t> historyTopRow;
+    std::vector<std::string> topicLogHeaders;
+    Rows topicLogRows;
+    std::vector<std::string> panelAssociations;
+    bool panelVisible = true;
+};
+
+} // namespace wordbloom::testing

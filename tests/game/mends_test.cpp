@@ -1,0 +1,185 @@
+#include "game/messages.h"
+#include "game_fixture.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace wordbloom::testing {
+namespace {
+
+using K = AnswerKind;
+using Texts = std::vector<std::string>;
+
+Message forbidden(const std::string& text) {
+    return {text, "不正文字", MessageIcon::Critical, MessageButtons::Ok};
+}
+
+TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
+    temp.write("履歴.txt",
+               cp932("\"2024/01/15\",\"09:00:00\",\"C:x\",1,1,0,0,1,\"0.02/秒\",\"60秒\"\r\n"));
+    form();
+    const std::string before = temp.listing();
+    const std::pair<const char*, const char*> topics[] = {
+        {"a/b", "a/b に含まれる / は使えません"},
+        {"../x", "../x に含まれる / は使えません"},
+        {"tab\there", "tab\there に含まれる U+0009 は使えません"},
+        {"a\\b|c", "a\\b|c に含まれる | は使えません"},
+    };
+    for (const auto& [topic, text] : topics) {
+        prompter.shown.clear();
+        view.topic = topic;
+        view.panelTopicText = topic;
+        view.answerBox = "すし";
+        form().cmdStart2_Click();
+        EXPECT_TRUE(form().txtKaitou_Enter("すし"));
+        form().optRendata2_Click();
+        form().cboMondai_Click();
+        form().cmdSyousai_Click();
+        form().cboMondai2_Click();
+        form().cmdRenClr_Click();
+        EXPECT_EQ(prompter.shown, std::vector<Message>(7, forbidden(text))) << topic;
+        EXPECT_EQ(view.answerBox, "すし");
+        EXPECT_EQ(view.topic, topic);
+        EXPECT_FALSE(form().state().blnStart);
+        EXPECT_TRUE(view.answerRows.empty());
+    }
+    prompter.shown.clear();
+    view.topic = "好きな色";
+    form().msgRireki_Click(1); // a topic from a hand-edited play history
+    EXPECT_EQ(prompter.shown, std::vector<Message>{forbidden("C:x に含まれる : は使えません")});
+    EXPECT_EQ(view.topic, "好きな色");
+    EXPECT_EQ(temp.listing(), before);
+}
+
+TEST_F(GameTest, TheEmptyTopicIsAllowed) {
+    form();
+    view.topic = "";
+    startGame();
+    answer("x");
+    EXPECT_EQ(temp.read(".txt"), "x\r\n");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(GameTest, AnswersAreKeptInTheFormTheyComeBackInFromTheFiles) {
+    startGame();
+    answerAll({"波〜線", "two\r\nlines", "🍎"});
+    EXPECT_EQ(view.answerRows[0].text, "波～線");
+    EXPECT_EQ(view.answerRows[1].text, "twolines");
+    EXPECT_EQ(form().state().intMoji, 3 + 8 + 2);
+    playToEnd();
+    startGame();
+    answerAll({"波〜線", "波～線", "🍎", "twolines"});
+    EXPECT_EQ(kinds(), (std::vector<K>{K::Existing, K::Duplicate, K::Existing, K::Existing}));
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("波～線\r\ntwolines\r\n") + "&#127822;\r\n");
+}
+
+TEST_F(GameTest, CountersStopAt32767) {
+    EXPECT_EQ(saturatingAdd(32767, 1), 32767);
+    EXPECT_EQ(saturatingAdd(32000, 5000), 32767);
+    EXPECT_EQ(saturatingAdd(-32768, -1), -32768);
+    startGame();
+    for (int i = 0; i < 5; ++i) {
+        answer(std::to_string(i) + std::string(9000, 'x'));
+    }
+    EXPECT_EQ(form().state().intMoji, 32767);
+    playToEnd();
+    EXPECT_EQ(view.label(CounterLabel::Byou), "546.12/秒");
+}
+
+TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
+    startGame();
+    answer("すし");
+    playToEnd();
+    std::filesystem::remove(temp.path() / "履歴.txt");
+    std::filesystem::create_directory(temp.path() / "履歴.txt");
+    form().cmdHozon_Click();
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_EQ(prompter.shown[0].title, "ファイルエラー");
+    EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
+    EXPECT_NE(prompter.shown[0].text.find("保存できませんでした"), std::string::npos);
+    EXPECT_TRUE(view.historyRows.empty());
+    EXPECT_EQ(form().state().intOk, 1);
+
+    std::filesystem::remove(temp.path() / "履歴.txt");
+    form().cmdHozon_Click();
+    EXPECT_EQ(view.historyRows.size(), 1U);
+    EXPECT_NE(temp.read("履歴.txt"), "");
+}
+
+TEST_F(GameTest, AFailedAutoSaveAtTheEndOfAGameIsReported) {
+    temp.write("設定.txt", "60,1\r\n");
+    startGame();
+    answer("すし");
+    std::filesystem::remove(temp.path() / "履歴.txt");
+    std::filesystem::create_directory(temp.path() / "履歴.txt");
+    playToEnd();
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
+    EXPECT_TRUE(view.startEnabled);
+    EXPECT_EQ(view.label(CounterLabel::Moji), "2");
+}
+
+TEST_F(GameTest, AFailedAnswerAppendIsReportedAndTheGameGoesOn) {
+    startGame();
+    std::filesystem::remove(temp.path() / "一番食べたいもの.txt");
+    std::filesystem::create_directory(temp.path() / "一番食べたいもの.txt");
+    answer("すし");
+    answer("すし");
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_NE(prompter.shown[0].text.find("一番食べたいもの.txt"), std::string::npos);
+    EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::Duplicate}));
+    EXPECT_EQ(view.label(CounterLabel::Ok), "1");
+    const std::string log = temp.read("一番食べたいもの_履歴.txt");
+    EXPECT_NE(log.find(cp932("\"すし\"\r\n\"2024")), std::string::npos);
+}
+
+TEST_F(GameTest, AnUnreadableTopicFileCallsOffTheStartAndIsKept) {
+    std::filesystem::create_directory(temp.path() / "一番食べたいもの_履歴.txt");
+    temp.write("一番食べたいもの.txt", cp932("りんご\r\n"));
+    form();
+    view.answerBox = "kept";
+    form().cmdStart2_Click();
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_NE(prompter.shown[0].text.find("一番食べたいもの_履歴.txt"), std::string::npos);
+    EXPECT_FALSE(form().state().blnStart);
+    EXPECT_TRUE(view.startEnabled);
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\n"));
+    EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "一番食べたいもの_履歴.txt"));
+    form().tmrStart_Timer();
+    EXPECT_FALSE(form().state().blnPlay);
+}
+
+TEST_F(GameTest, ClicksOnTheHeaderOrAnEmptyHistoryDoNothing) {
+    form();
+    form().msgRireki_Click(0);
+    form().msgRireki_Click(1);
+    EXPECT_EQ(view.topic, "一番食べたいもの");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(GameTest, StartingFromAnEmptyTopicListTellsThePlayer) {
+    temp.write("題目.txt", "");
+    form();
+    EXPECT_EQ(view.topic, "");
+    form().cmdStart_Click();
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_EQ(prompter.shown[0], noTopicsMessage());
+    EXPECT_NE(prompter.shown[0].text.find("題目.txt"), std::string::npos);
+    EXPECT_FALSE(form().state().blnStart);
+    EXPECT_TRUE(view.startEnabled);
+    EXPECT_EQ(temp.listing(), "履歴.txt 設定.txt 題目.txt");
+}
+
+TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStays) {
+    form();
+    std::filesystem::remove(temp.path() / "設定.txt");
+    std::filesystem::create_directory(temp.path() / "設定.txt");
+    form().cboJikan_Click("90");
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_NE(prompter.shown[0].text.find("設定.txt"), std::string::npos);
+    EXPECT_EQ(form().state().intJikan, 90);
+}
+
+} // namespace
+} // namespace wordbloom::testing

@@ -1,0 +1,287 @@
+#include "game_fixture.h"
+
+namespace wordbloom::testing {
+namespace {
+
+using K = AnswerKind;
+using Texts = std::vector<std::string>;
+
+TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
+    form();
+    EXPECT_EQ(view.topic, "一番食べたいもの");
+    EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));
+
+    form().cmdStart2_Click();
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), "");
+    EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
+    EXPECT_EQ(form().state().intKai, 1);
+    EXPECT_FALSE(view.startEnabled);
+    runCountdown();
+
+    answer("りんご");
+    clock.advance(2);
+    answerAll({"すし", "りんご"});
+    EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::New, K::Duplicate}));
+    EXPECT_EQ(view.label(CounterLabel::Ok), "2");
+    EXPECT_EQ(view.label(CounterLabel::Chu), "0");
+    EXPECT_EQ(view.label(CounterLabel::Ng), "1");
+    EXPECT_EQ(view.answerBox, "");
+    EXPECT_EQ(form().state().intMoji, 8);
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\nすし\r\n"));
+    EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
+              cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"りんご\"\r\n"
+                    "\"2024/01/15\",\"09:00:05\",\"001\",\"すし\"\r\n"
+                    "\"2024/01/15\",\"09:00:05\",\"001\",\"りんご\"\r\n"));
+}
+
+TEST_F(GameTest, GameNumbersCountTheDaysGamesOnATopic) {
+    startGame();
+    answer("りんご");
+    playToEnd();
+
+    startGame(); // the same day: number 2
+    EXPECT_EQ(form().state().intKai, 2);
+    playToEnd(); // no answers: the number is not used up
+
+    startGame();
+    EXPECT_EQ(form().state().intKai, 2);
+    answer("すし");
+    playToEnd();
+
+    clock.advance(24 * 3600); // the next day starts again at 1
+    startGame();
+    EXPECT_EQ(form().state().intKai, 1);
+    answer("みかん");
+
+    const std::string log = temp.read("一番食べたいもの_履歴.txt");
+    EXPECT_NE(log.find(cp932("\"002\",\"すし\"")), std::string::npos);
+    EXPECT_NE(log.find(cp932("\"2024/01/16\",\"09:03:12\",\"001\",\"みかん\"")), std::string::npos)
+        << log;
+}
+
+TEST_F(GameTest, NextGameNumberFollowsTheLastLoggedAnswerOfToday) {
+    const CalendarTime today{2024, 1, 15, 9, 0, 0};
+    struct Case {
+        std::optional<AnswerLogRecord> last;
+        std::int16_t expected;
+    };
+    const Case cases[] = {
+        {std::nullopt, 1},
+        {AnswerLogRecord{"2024/01/15", "08:00:00", "007", "x"}, 8},
+        {AnswerLogRecord{"2024/01/14", "23:59:59", "007", "x"}, 1},
+        {AnswerLogRecord{"2024/01/15", "08:00:00", "12ab", "x"}, 13},
+        {AnswerLogRecord{"2024/01/15", "08:00:00", "abc", "x"}, 1},
+        {AnswerLogRecord{"2024/01/15", "08:00:00", "32767", "x"}, 32767},
+        {AnswerLogRecord{"2024/01/15", "08:00:00", "999999", "x"}, 32767},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NextGameNumber(c.last, today), c.expected);
+    }
+    // The last record counts, not the largest number.
+    temp.write("t_履歴.txt", "\"2024/01/15\",\"08:00:00\",\"005\",\"a\"\r\n"
+                             "\"2024/01/15\",\"08:10:00\",\"002\",\"b\"\r\n");
+    form();
+    view.topic = "t";
+    form().cmdStart2_Click();
+    EXPECT_EQ(form().state().intKai, 3);
+}
+
+TEST_F(GameTest, AnswersAreJudgedNewExistingOrDuplicateAgainstEarlierGames) {
+    temp.write("一番食べたいもの.txt", cp932("りんご\r\napple, pie\r\n"));
+    startGame();
+    answerAll({"りんご", "すし", "りんご", "apple, pie", "apple", "りんご ", "ＲＩＮＧＯ", "   "});
+    EXPECT_EQ(kinds(), (std::vector<K>{K::Existing, K::New, K::Duplicate, K::Existing, K::New,
+                                       K::New, K::New, K::New}));
+    EXPECT_EQ(view.answerRows[2].index, 3U);
+    EXPECT_EQ(view.label(CounterLabel::Chu), "2");
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"),
+              cp932("りんご\r\napple, pie\r\nすし\r\napple\r\nりんご \r\nＲＩＮＧＯ\r\n   \r\n"));
+    EXPECT_EQ(view.associations.back(), "   ");
+}
+
+TEST_F(GameTest, TheAnswerGridScrollsFromTheEighthAnswer) {
+    startGame();
+    answerAll({"1", "2", "3", "4", "5", "6"});
+    EXPECT_FALSE(view.answerTopRow.has_value());
+    answer("7");
+    EXPECT_FALSE(view.answerTopRow.has_value());
+    answer("8");
+    EXPECT_EQ(view.answerTopRow, 8U);
+}
+
+TEST_F(GameTest, AnEmptyAnswerGoesToTheTextBoxAndChangesNothing) {
+    startGame();
+    EXPECT_FALSE(form().txtKaitou_Enter(""));
+    EXPECT_FALSE(form().txtKaitou_Enter("\r\n"));
+    EXPECT_TRUE(view.answerRows.empty());
+    EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
+}
+
+TEST_F(GameTest, TheCountdownShowsThreePicturesThenStartsThePlayClock) {
+    form();
+    view.focus.clear();
+    form().tmrStart_Timer(); // idle: nothing
+    EXPECT_EQ(view.startImage, 0);
+    form().cmdStart2_Click();
+    std::vector<int> pictures;
+    for (int tick = 0; tick < 3; ++tick) {
+        EXPECT_FALSE(form().state().blnPlay);
+        form().tmrStart_Timer();
+        pictures.push_back(view.startImage);
+    }
+    EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_FALSE(form().state().blnStart);
+    EXPECT_EQ(view.focus, "txtKaitou");
+    form().tmrStart_Timer();
+    EXPECT_EQ(view.startImage, 3); // the green light stays after the countdown
+
+    // A start within a second of the countdown's end begins at picture 1.
+    form().cmdStart2_Click();
+    form().tmrStart_Timer();
+    EXPECT_EQ(view.startImage, 1);
+}
+
+TEST_F(GameTest, ThePlayClockShrinksTheBarAndEndsTheGameOnTime) {
+    startGame();
+    answer("すし");
+    clock.advance(30);
+    form().tmrBp_Timer();
+    EXPECT_EQ(view.barWidth, 4372);
+    clock.advance(29);
+    form().tmrBp_Timer();
+    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_EQ(view.label(CounterLabel::Byou), "");
+    clock.advance(5); // a late tick: the bar stops at 0
+    form().tmrBp_Timer();
+    EXPECT_EQ(view.barWidth, 0);
+    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_TRUE(view.startEnabled);
+    EXPECT_EQ(view.label(CounterLabel::Moji), "2");
+    EXPECT_EQ(view.label(CounterLabel::Byou), "0.03/秒");
+    EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save is off
+
+    // Answers after the end still count, but the end labels stay.
+    answer("みそ");
+    EXPECT_EQ(view.label(CounterLabel::Ok), "2");
+    EXPECT_EQ(view.label(CounterLabel::Moji), "2");
+}
+
+TEST_F(GameTest, AutoSaveWritesTheGameOnceAndTheButtonAgain) {
+    temp.write("設定.txt", "60,1\r\n");
+    startGame();
+    answerAll({"すし", "すし", "ラーメン"});
+    EXPECT_EQ(view.autoSaveState, 1);
+    playToEnd();
+    const std::string record = cp932(
+        "\"2024/01/15\",\"09:01:03\",\"一番食べたいもの\",3,2,0,1,8,\"0.13/秒\",\"60秒\"\r\n");
+    EXPECT_EQ(temp.read("履歴.txt"), record);
+    ASSERT_EQ(view.historyRows.size(), 1U);
+    EXPECT_EQ(view.historyRows[0], (Texts{"1", "24/01/15", "09:01", "一番食べたいもの", "3", "2",
+                                          "0", "1", "8", "0.13/秒", "60秒"}));
+    form().cmdHozon_Click();
+    EXPECT_EQ(temp.read("履歴.txt"), record + record);
+    EXPECT_EQ(view.historyRows.size(), 2U);
+}
+
+TEST_F(GameTest, SavingIsRefusedSilentlyWhileRunningOrWithNothingJudged) {
+    form().cmdHozon_Click(); // nothing played
+    form().cmdStart2_Click();
+    answer("すし");
+    form().cmdHozon_Click(); // countdown
+    runCountdown();
+    form().cmdHozon_Click(); // playing
+    EXPECT_EQ(temp.read("履歴.txt"), "");
+    EXPECT_TRUE(view.historyRows.empty());
+    EXPECT_TRUE(prompter.shown.empty());
+    playToEnd();
+    form().cmdHozon_Click();
+    EXPECT_EQ(view.historyRows.size(), 1U);
+}
+
+TEST_F(GameTest, SavingTakesTheTopicShownAtTheMoment) {
+    startGame();
+    answer("すし");
+    playToEnd();
+    view.topic = "好きな色";
+    form().cmdHozon_Click();
+    EXPECT_EQ(view.historyRows.at(0).at(3), "好きな色");
+}
+
+TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
+    temp.write("設定.txt", "60,1\r\n");
+    startGame();
+    answer("すし");
+    clock.advance(59);
+    form().tmrBp_Timer();
+    form().cmdStart2_Click(); // one second before the old game's end
+    EXPECT_EQ(view.label(CounterLabel::Ok), "0");
+    EXPECT_EQ(form().state().intKai, 2);
+    EXPECT_TRUE(form().state().blnStart);
+    EXPECT_TRUE(form().state().blnPlay);
+    clock.advance(1);
+    form().tmrStart_Timer();
+    form().tmrBp_Timer(); // the old end passes during the countdown
+    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_EQ(view.label(CounterLabel::Byou), "0.00/秒");
+    EXPECT_EQ(view.label(CounterLabel::Moji), "0");
+    EXPECT_TRUE(view.startEnabled);
+    EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save refuses during the countdown
+    form().tmrStart_Timer();
+    form().tmrStart_Timer();
+    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_TRUE(view.startEnabled); // stays enabled through the new game
+    EXPECT_EQ(form().state().lngEnd, clock.playSeconds() + 60);
+}
+
+TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
+    clock = FakeClock({2024, 1, 15, 23, 59, 30});
+    startGame(); // play starts at 23:59:33
+    clock.advance(30);
+    answer("夜食");
+    clock.advance(10);
+    form().tmrBp_Timer();
+    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_EQ(view.barWidth, 2914); // 20 of 60 left: the double-precision order rounds down
+    clock.advance(20);
+    form().tmrBp_Timer();
+    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
+              cp932("\"2024/01/16\",\"00:00:03\",\"001\",\"夜食\"\r\n"));
+}
+
+TEST_F(GameTest, TheRandomStartDrawsEveryTopicWithItsShare) {
+    temp.write("題目.txt", cp932("春\r\n夏\r\n秋\r\n冬\r\n"));
+    const std::pair<float, const char*> draws[] = {
+        {0.0F, "春"}, {0.2499F, "春"}, {0.25F, "夏"}, {0.5F, "秋"}, {0.99999994F, "冬"}};
+    for (const auto& [r, topic] : draws) {
+        random.value = r;
+        form().cmdStart_Click();
+        EXPECT_EQ(view.topic, topic) << r;
+        EXPECT_FALSE(view.startEnabled);
+        runCountdown();
+        playToEnd();
+    }
+    EXPECT_TRUE(temp.exists("冬_履歴.txt"));
+}
+
+TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
+    startGame();
+    answerAll({"すし", "すし"});
+    playToEnd();
+    view.answerBox = "typed";
+    form().cmdStart2_Click();
+    EXPECT_EQ(view.label(CounterLabel::Ok), "0");
+    EXPECT_EQ(view.label(CounterLabel::Ng), "0");
+    EXPECT_EQ(view.label(CounterLabel::Moji), "");
+    EXPECT_EQ(view.label(CounterLabel::Byou), "");
+    EXPECT_EQ(view.barWidth, 8745);
+    EXPECT_EQ(view.answerBox, "");
+    EXPECT_TRUE(view.answerRows.empty());
+    EXPECT_EQ(view.answerHeaders, (Texts{"回", "回答"}));
+    EXPECT_EQ(view.associations, (Texts{"すし"}));
+    EXPECT_EQ(form().state().intMoji, 0);
+}
+
+} // namespace
+} // namespace wordbloom::testing
