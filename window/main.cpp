@@ -1,11 +1,26 @@
+#include "fonts.h"
+#include "frm_main.h"
+#include "start_up_report.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <filesystem>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Wordbloom"));
-    window.setFixedSize(631, 452);
+    QApplication::setApplicationName(QStringLiteral("Wordbloom"));
+    wordbloom::installFontSubstitutions();
+
+    wordbloom::SystemClock clock;
+    wordbloom::SystemRandom random;
+    const std::filesystem::path folder = std::filesystem::current_path();
+    wordbloom::FrmMain window(wordbloom::WorkDir(folder), clock, random);
+    try {
+        window.startUp();
+    } catch (const std::exception& error) {
+        wordbloom::showStartUpReport(error, QString::fromStdString(folder.string()));
+        return 1;
+    }
     window.show();
+    QCoreApplication::processEvents();
     return QApplication::exec();
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+
+namespace wordbloom::testing {
+
+// Answers the next modal message box with `button` once it is up, and keeps
+// its title, text and icon for the test to look at.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button) {
+    auto seen = std::make_shared<SeenBox>();
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, seen, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        seen->buttons = box->standardButtons();
+        box->button(button)->click();
+    });
+    poll->start();
+    return seen;
+}
+
+} // namespace wordbloom::testing

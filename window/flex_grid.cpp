@@ -1,0 +1,327 @@
+#include "window/flex_grid.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QRegion>
+#include <QScrollBar>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace wordbloom {
+
+namespace {
+
+const QColor kEmptyAreaColour(0x80, 0x80, 0x80);
+constexpr QRgb kGridLineColour = qRgb(0xC0, 0xC0, 0xC0);
+constexpr double kTwipsPerPixel = 15.0;
+constexpr double kPixelsPerRowHeightUnit = 1.5;
+
+// The views count rows in int; a larger source shows its first INT_MAX rows.
+int clampedCount(std::size_t count) {
+    return static_cast<int>(
+        std::min(count, static_cast<std::size_t>(std::numeric_limits<int>::max())));
+}
+
+int pixelsFromTwips(int twips) {
+    return twips > 0 ? static_cast<int>(std::lround(twips / kTwipsPerPixel)) : 0;
+}
+
+int rowHeightPixels(float rowHeightSetting) {
+    return std::max(1, static_cast<int>(std::lround(rowHeightSetting * kPixelsPerRowHeightUnit)));
+}
+
+Qt::Alignment dataAlignment(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Left:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case Alignment::Centre:
+        return Qt::AlignCenter;
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// The application's style with the grid's own line colour. A style sheet
+// could set that colour too, but it would stop the grid from taking the
+// window's palette.
+class GridLineStyle final : public QProxyStyle {
+public:
+    GridLineStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Table_GridLineColor) {
+            return static_cast<int>(kGridLineColour);
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+// The grid's table model: model row r is data row r + 1 of the grid, and the
+// header row is the view's horizontal header. Texts are fetched from the row
+// source when asked for; only the row count is kept, so that the views see a
+// count that changes only through the model's notifications.
+class FlexGridModel final : public QAbstractTableModel {
+public:
+    explicit FlexGridModel(FlexGrid& view) : QAbstractTableModel(&view), m_view(view) {}
+
+    void setLayout(const GridLayout& layout) {
+        beginResetModel();
+        m_columns = layout.columns;
+        m_fixedFirstColumn = layout.fixedFirstColumn;
+        m_rows = 0;
+        m_backgrounds.clear();
+        endResetModel();
+    }
+
+    void setSource(std::function<std::size_t()> dataRowCount, FlexGrid::CellText cellText) {
+        m_dataRowCount = std::move(dataRowCount);
+        m_cellText = std::move(cellText);
+        reset();
+    }
+
+    void reset() {
+        beginResetModel();
+        m_rows = sourceRows();
+        m_backgrounds.clear();
+        endResetModel();
+    }
+
+    void append() {
+        const int rows = sourceRows();
+        if (rows < m_rows) {
+            reset();
+        } else if (rows > m_rows) {
+            beginInsertRows({}, m_rows, rows - 1);
+            m_rows = rows;
+            endInsertRows();
+        }
+    }
+
+    std::size_t dataRows() const { return static_cast<std::size_t>(m_rows); }
+
+    // Row 0 is the header row; empty outside the grid.
+    QString text(std::size_t row, int column) const {
+        if (column < 0 || column >= columnCount({}) || row > dataRows()) {
+            return {};
+        }
+        if (row == 0) {
+            return QString::fromStdString(m_columns[static_cast<std::size_t>(column)].header);
+        }
+        return QString::fromStdString(m_cellText(row, column));
+    }
+
+    void setCellBackground(std::size_t row, int column, const QColor& colour) {
+        if (row == 0 || row > dataRows() || column < 0 || column >= columnCount({})) {
+            return;
+        }
+        const QModelIndex cell = index(static_cast<int>(row - 1), column);
+        m_backgrounds[{cell.row(), column}] = colour;
+        emit dataChanged(cell, cell, {Qt::BackgroundRole});
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : m_rows;
+    }
+
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+            return {};
+        }
+        const int column = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+            return text(static_cast<std::size_t>(index.row()) + 1, column);
+        case Qt::TextAlignmentRole:
+            return dataAlignment(m_columns[static_cast<std::size_t>(column)].data).toInt();
+        case Qt::BackgroundRole:
+            if (const auto found = m_backgrounds.find({index.row(), column});
+                found != m_backgrounds.end()) {
+                return QBrush(found->second);
+            }
+            return isFixed(column) ? QVariant(m_view.palette().button()) : QVariant();
+        case Qt::ForegroundRole:
+            return isFixed(column) ? QVariant(m_view.palette().buttonText()) : QVariant();
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+            return text(0, section);
+        }
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid()) {
+            return Qt::NoItemFlags;
+        }
+        const Qt::ItemFlags fixed = Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+        return isFixed(index.column()) ? fixed : fixed | Qt::ItemIsSelectable;
+    }
+
+private:
+    int sourceRows() const {
+        return m_dataRowCount && m_cellText ? clampedCount(m_dataRowCount()) : 0;
+    }
+
+    bool isFixed(int column) const { return m_fixedFirstColumn && column == 0; }
+
+    const QWidget& m_view;
+    std::vector<GridColumn> m_columns;
+    bool m_fixedFirstColumn = false;
+    std::function<std::size_t()> m_dataRowCount;
+    FlexGrid::CellText m_cellText;
+    int m_rows = 0;
+    std::map<std::pair<int, int>, QColor> m_backgrounds; // by model row and column
+};
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(*this)) {
+    setModel(m_model);
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setVerticalScrollMode(ScrollPerItem);
+    setSortingEnabled(false);
+    setCornerButtonEnabled(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
+    auto* style = new GridLineStyle;
+    style->setParent(this);
+    setStyle(style);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(0);
+
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setMinimumSectionSize(0);
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignCenter);
+
+    // The view's clicked() comes on release over the pressed cell; the press
+    // has already made that cell current.
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        emit cellClicked(static_cast<std::size_t>(index.row()) + 1, index.column());
+    });
+}
+
+void FlexGrid::applyLayout(const GridLayout& layout) {
+    m_pendingTopRow.reset();
+    m_model->setLayout(layout);
+    for (std::size_t column = 0; column < layout.columns.size(); ++column) {
+        horizontalHeader()->resizeSection(static_cast<int>(column),
+                                          pixelsFromTwips(layout.columns[column].width));
+    }
+    const int rowHeight = rowHeightPixels(layout.rowHeightSetting);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight);
+}
+
+void FlexGrid::setRowSource(std::function<std::size_t()> dataRowCount, CellText cellText) {
+    m_pendingTopRow.reset();
+    m_model->setSource(std::move(dataRowCount), std::move(cellText));
+}
+
+void FlexGrid::rowsReset() {
+    m_pendingTopRow.reset();
+    m_model->reset();
+}
+
+void FlexGrid::rowsAppended() {
+    m_model->append();
+}
+
+std::size_t FlexGrid::rows() const {
+    return m_model->dataRows() + 1;
+}
+
+QString FlexGrid::textMatrix(std::size_t row, int column) const {
+    return m_model->text(row, column);
+}
+
+void FlexGrid::setTopRow(std::size_t row) {
+    m_pendingTopRow = row;
+    if (isVisible()) {
+        scrollToPendingTopRow();
+    }
+}
+
+std::size_t FlexGrid::topRow() const {
+    if (m_pendingTopRow) {
+        return std::clamp<std::size_t>(*m_pendingTopRow, 1,
+                                       std::max<std::size_t>(m_model->dataRows(), 1));
+    }
+    // Scrolled to its end, the grid may show part of a row above the first
+    // whole one; that row counts as the top row.
+    const int top = rowAt(0);
+    return top >= 0 ? static_cast<std::size_t>(top) + 1 : 1;
+}
+
+std::size_t FlexGrid::currentRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? static_cast<std::size_t>(current.row()) + 1 : 0;
+}
+
+int FlexGrid::currentColumn() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+void FlexGrid::setCellBackground(std::size_t row, int column, const QColor& colour) {
+    m_model->setCellBackground(row, column, colour);
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event) {
+    // The area right of the last column and below the last row.
+    QRegion emptyArea(viewport()->rect());
+    emptyArea -= QRect(0, 0, horizontalHeader()->length() - horizontalOffset(),
+                       verticalHeader()->length() - verticalOffset());
+    {
+        QPainter painter(viewport());
+        for (const QRect& part : emptyArea) {
+            painter.fillRect(part, kEmptyAreaColour);
+        }
+    }
+    QTableView::paintEvent(event);
+}
+
+void FlexGrid::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    scrollToPendingTopRow();
+}
+
+void FlexGrid::scrollToPendingTopRow() {
+    if (!m_pendingTopRow) {
+        return;
+    }
+    const std::size_t row = std::max<std::size_t>(*m_pendingTopRow, 1);
+    m_pendingTopRow.reset();
+    // The scroll range follows the row count only after the delayed layout.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(clampedCount(row - 1));
+}
+
+} // namespace wordbloom

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "history/grid_layout.h"
+
+#include <QColor>
+#include <QString>
+#include <QTableView>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace wordbloom {
+
+class FlexGridModel;
+
+// A grid of fixed-width columns under one header row, optionally with a fixed
+// first column. The grid keeps no copy of the cell texts: it asks its row
+// source for the texts of the cells it paints, so loading a million rows
+// costs no more than loading ten.
+//
+// Rows are counted as the grid shows them: row 0 is the header row and the
+// data rows count from 1.
+class FlexGrid : public QTableView {
+    Q_OBJECT
+public:
+    using CellText = std::function<std::string(std::size_t row, int column)>;
+
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    // Lays the grid out: columns, header texts (all centred), widths in twips
+    // (15 twips to the pixel), data alignment per column (always vertically
+    // centred), row height and the fixed first column. Only the header row
+    // remains.
+    void applyLayout(const GridLayout& layout);
+
+    // Where the data rows come from: their number and the text of each cell.
+    // The rows are read afresh.
+    void setRowSource(std::function<std::size_t()> dataRowCount, CellText cellText);
+    // The source changed entirely (loaded or cleared).
+    void rowsReset();
+    // The source has grown by one or more rows at its end.
+    void rowsAppended();
+
+    // All rows, the header row included.
+    std::size_t rows() const;
+    // The text of a cell; row 0 gives the header text. Empty outside the grid.
+    QString textMatrix(std::size_t row, int column) const;
+
+    // Scrolls so that data row `row` is the first visible one, or as far as
+    // the grid can scroll. A grid not yet shown scrolls when it is shown.
+    void setTopRow(std::size_t row);
+    std::size_t topRow() const;
+
+    // The current cell; row 0 when no data row is current.
+    std::size_t currentRow() const;
+    int currentColumn() const;
+
+    // The background of one data cell, kept until the next applyLayout or
+    // rowsReset. Cells outside the data rows are left alone.
+    void setCellBackground(std::size_t row, int column, const QColor& colour);
+
+signals:
+    // A click on a data cell, emitted after the current cell has moved to it.
+    void cellClicked(std::size_t row, int column);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void scrollToPendingTopRow();
+
+    FlexGridModel* m_model;
+    std::optional<std::size_t> m_pendingTopRow;
+};
+
+} // namespace wordbloom

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "game/game_view.h"
+#include "game/main_form.h"
+#include "help_viewer.h"
+#include "message_box_prompter.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListView;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+class QPushButton;
+
+namespace wordbloom {
+
+class AnswerBox;
+class ClickableFrame;
+class FlexGrid;
+class PickListComboBox;
+class TextListModel;
+
+// The one window of the game. It lays out the controls, shows what the game
+// logic sends it, and hands every control event to the logic's handler of the
+// same name. It holds no game state of its own.
+class FrmMain final : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    FrmMain(WorkDir dir, Clock& clock, RandomSource& random, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // Fills the window from the data files before it is first shown. A
+    // failure throws FileError; nothing is shown then.
+    void startUp();
+
+    const MainForm& form() const { return *m_form; }
+    HelpViewer& help() { return m_help; }
+
+    // The two one-second timers' ticks.
+    void tmrStart_Timer();
+    void tmrBp_Timer();
+
+    // GameView
+    std::string displayedTopic() const override;
+    void setDisplayedTopic(const std::string& topic) override;
+    void setTopicLists(const std::vector<std::string>& topics) override;
+    void setLabelText(CounterLabel label, const std::string& text) override;
+    void clearAnswerBox() override;
+    void focusAnswerBox() override;
+    void focusStartButton() override;
+    void setStartEnabled(bool enabled) override;
+    void setBarWidth(int twips) override;
+    int barLayoutWidth() const override;
+    void showStartImage(int step) override;
+    void resetAnswerGrid(const GridLayout& layout) override;
+    void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) override;
+    void setAnswerGridTopRow(std::size_t row) override;
+    void showAssociations(const IndexedTexts& associations) override;
+    void associationAdded(const IndexedTexts& associations) override;
+    void setAssociationsVisible(bool visible) override;
+    void selectAssociationOption(bool show) override;
+    void setPlayLengthChoices(const std::vector<std::string>& choices) override;
+    void setPlayLengthText(const std::string& text) override;
+    void setAutoSaveState(int state) override;
+    void resetHistoryGrid(const GridLayout& layout) override;
+    void showHistoryRows(const PlayHistoryGrid& grid) override;
+    void historyRowAdded(const PlayHistoryGrid& grid) override;
+    void setHistoryGridTopRow(std::size_t row) override;
+    std::string panelTopic() const override;
+    void setPanelTopic(const std::string& topic) override;
+    void resetTopicLogGrid(const GridLayout& layout) override;
+    void showTopicHistory(const TopicHistory& history) override;
+    void setTopicPanelVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void bindEvents();
+    void setTabOrder();
+    // Runs one handler to completion. A tick that falls while a handler waits
+    // on a message box is skipped: the clock catches up at the next tick.
+    void run(const std::function<void()>& handler);
+    void endProgram();
+
+    MessageBoxPrompter m_prompter;
+    HelpViewer m_help;
+    std::unique_ptr<MainForm> m_form;
+    bool m_busy = false;
+
+    QLabel* m_image1 = nullptr;
+    QToolButton* m_cmdStart = nullptr;
+    QToolButton* m_cmdHozon = nullptr;
+    QToolButton* m_cmdClear = nullptr;
+    QToolButton* m_cmdHelp = nullptr;
+    QToolButton* m_cmdEnd = nullptr;
+    ClickableFrame* m_fraRireki = nullptr;
+    PickListComboBox* m_cboMondai2 = nullptr;
+    QPushButton* m_cmdRenClr = nullptr;
+    QPushButton* m_cmdModoru = nullptr;
+    QListView* m_lstRendata2 = nullptr;
+    FlexGrid* m_msgRireki3 = nullptr;
+    QFrame* m_frame1 = nullptr;
+    std::array<QLabel*, 3> m_imgStart{};
+    PickListComboBox* m_cboJikan = nullptr;
+    QToolButton* m_chkAs = nullptr;
+    QLabel* m_lblOk = nullptr;
+    QLabel* m_lblChu = nullptr;
+    QLabel* m_lblNg = nullptr;
+    QLabel* m_lblMojiT = nullptr;
+    QLabel* m_lblByou = nullptr;
+    QFrame* m_shpJikanK = nullptr;
+    PickListComboBox* m_cboMondai = nullptr;
+    QToolButton* m_cmdStart2 = nullptr;
+    FlexGrid* m_msgRireki2 = nullptr;
+    AnswerBox* m_txtKaitou = nullptr;
+    QToolButton* m_cmdSyousai = nullptr;
+    QRadioButton* m_optRendata2 = nullptr;
+    QRadioButton* m_optRendata = nullptr;
+    QListView* m_lstRenData = nullptr;
+    FlexGrid* m_msgRireki = nullptr;
+    TextListModel* m_associationModel = nullptr;
+    TextListModel* m_panelAssociationModel = nullptr;
+    QTimer* m_tmrStart = nullptr;
+    QTimer* m_tmrBp = nullptr;
+};
+
+} // namespace wordbloom

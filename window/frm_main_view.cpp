@@ -1,0 +1,215 @@
+#include "answer_box.h"
+#include "clickable_frame.h"
+#include "flex_grid.h"
+#include "frm_main.h"
+#include "pick_list_combo_box.h"
+#include "text_list_model.h"
+#include "units.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace wordbloom {
+
+namespace {
+
+constexpr int kBarLayoutWidth = 8745;
+
+QColor kindColour(AnswerKind kind) {
+    switch (kind) {
+    case AnswerKind::Duplicate:
+        return {255, 192, 192};
+    case AnswerKind::Existing:
+        return {255, 255, 192};
+    case AnswerKind::New:
+        break;
+    }
+    return {192, 255, 192};
+}
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Sets an editable combo box's list and keeps the text it shows.
+void setItemsKeepingText(QComboBox* combo, const std::vector<std::string>& items) {
+    const QString shown = combo->currentText();
+    combo->clear();
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) {
+        texts.push_back(qt(item));
+    }
+    combo->addItems(texts);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(shown);
+}
+
+} // namespace
+
+std::string FrmMain::displayedTopic() const {
+    return m_cboMondai->currentText().toStdString();
+}
+
+void FrmMain::setDisplayedTopic(const std::string& topic) {
+    m_cboMondai->setEditText(qt(topic));
+}
+
+void FrmMain::setTopicLists(const std::vector<std::string>& topics) {
+    setItemsKeepingText(m_cboMondai, topics);
+    setItemsKeepingText(m_cboMondai2, topics);
+}
+
+void FrmMain::setLabelText(CounterLabel label, const std::string& text) {
+    QLabel* target = nullptr;
+    switch (label) {
+    case CounterLabel::Ok:
+        target = m_lblOk;
+        break;
+    case CounterLabel::Chu:
+        target = m_lblChu;
+        break;
+    case CounterLabel::Ng:
+        target = m_lblNg;
+        break;
+    case CounterLabel::Moji:
+        target = m_lblMojiT;
+        break;
+    case CounterLabel::Byou:
+        target = m_lblByou;
+        break;
+    }
+    target->setText(qt(text));
+}
+
+void FrmMain::clearAnswerBox() {
+    m_txtKaitou->clear();
+}
+
+void FrmMain::focusAnswerBox() {
+    m_txtKaitou->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::focusStartButton() {
+    m_cmdStart->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::setStartEnabled(bool enabled) {
+    m_cmdStart->setEnabled(enabled);
+}
+
+void FrmMain::setBarWidth(int twips) {
+    m_shpJikanK->resize(pixelsFromTwips(twips), m_shpJikanK->height());
+}
+
+int FrmMain::barLayoutWidth() const {
+    return kBarLayoutWidth;
+}
+
+void FrmMain::showStartImage(int step) {
+    for (QLabel* image : m_imgStart) {
+        image->hide();
+    }
+    if (step >= 1 && step <= static_cast<int>(m_imgStart.size())) {
+        m_imgStart[static_cast<std::size_t>(step - 1)]->show();
+    }
+}
+
+void FrmMain::resetAnswerGrid(const GridLayout& layout) {
+    m_msgRireki2->applyLayout(layout);
+    const IndexedTexts& answers = m_form->gameAnswers();
+    m_msgRireki2->setRowSource([&answers] { return answers.size(); },
+                               [&answers](std::size_t row, int column) {
+                                   return column == 0 ? std::to_string(row)
+                                                      : answers.items().at(row - 1);
+                               });
+}
+
+void FrmMain::addAnswerRow(std::size_t index, const std::string&, AnswerKind kind) {
+    m_msgRireki2->rowsAppended();
+    m_msgRireki2->setCellBackground(index, 0, kindColour(kind));
+}
+
+void FrmMain::setAnswerGridTopRow(std::size_t row) {
+    m_msgRireki2->setTopRow(row);
+}
+
+void FrmMain::showAssociations(const IndexedTexts& associations) {
+    m_associationModel->setSource(&associations.items());
+}
+
+void FrmMain::associationAdded(const IndexedTexts&) {
+    m_associationModel->itemsAppended();
+}
+
+void FrmMain::setAssociationsVisible(bool visible) {
+    m_lstRenData->setVisible(visible);
+}
+
+void FrmMain::selectAssociationOption(bool show) {
+    (show ? m_optRendata2 : m_optRendata)->setChecked(true);
+}
+
+void FrmMain::setPlayLengthChoices(const std::vector<std::string>& choices) {
+    setItemsKeepingText(m_cboJikan, choices);
+}
+
+void FrmMain::setPlayLengthText(const std::string& text) {
+    m_cboJikan->setEditText(qt(text));
+}
+
+void FrmMain::setAutoSaveState(int state) {
+    m_chkAs->setChecked(state != 0);
+    // State 2 shows the switch greyed, as a check box of three states does.
+    m_chkAs->setStyleSheet(state == 2 ? QStringLiteral("QToolButton { background: #c0c0c0; }")
+                                      : QString());
+}
+
+void FrmMain::resetHistoryGrid(const GridLayout& layout) {
+    m_msgRireki->applyLayout(layout);
+}
+
+void FrmMain::showHistoryRows(const PlayHistoryGrid& grid) {
+    m_msgRireki->setRowSource(
+        [&grid] { return grid.rowCount() - 1; },
+        [&grid](std::size_t row, int column) { return grid.cellText(row, column); });
+}
+
+void FrmMain::historyRowAdded(const PlayHistoryGrid&) {
+    m_msgRireki->rowsAppended();
+}
+
+void FrmMain::setHistoryGridTopRow(std::size_t row) {
+    m_msgRireki->setTopRow(row);
+}
+
+std::string FrmMain::panelTopic() const {
+    return m_cboMondai2->currentText().toStdString();
+}
+
+void FrmMain::setPanelTopic(const std::string& topic) {
+    m_cboMondai2->setEditText(qt(topic));
+}
+
+void FrmMain::resetTopicLogGrid(const GridLayout& layout) {
+    m_msgRireki3->applyLayout(layout);
+}
+
+void FrmMain::showTopicHistory(const TopicHistory& history) {
+    m_panelAssociationModel->setSource(&history.associations());
+    m_msgRireki3->setRowSource(
+        [&history] { return history.logRowCount() - 1; },
+        [&history](std::size_t row, int column) { return history.cellText(row, column); });
+}
+
+void FrmMain::setTopicPanelVisible(bool visible) {
+    m_fraRireki->setVisible(visible);
+    if (visible) {
+        m_fraRireki->raise();
+    }
+}
+
+} // namespace wordbloom

@@ -1,0 +1,36 @@
+#include "message_box_prompter.h"
+
+#include <QMessageBox>
+
+namespace wordbloom {
+
+namespace {
+
+QMessageBox::Icon iconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+MessageAnswer MessageBoxPrompter::ask(const Message& message) {
+    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.title),
+                    QString::fromStdString(message.text),
+                    message.buttons == MessageButtons::OkCancel
+                        ? QMessageBox::Ok | QMessageBox::Cancel
+                        : QMessageBox::Ok,
+                    m_parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+} // namespace wordbloom
