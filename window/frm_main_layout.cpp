@@ -27,6 +27,8 @@ Widget* control(QWidget* parent, const char* name, int left, int top, int width,
     auto* widget = new Widget(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(rectFromTwips(left, top, width, height));
+    // The place as designed, in twips, for what is measured from the layout.
+    widget->setProperty("twips", QRect(left, top, width, height));
     return widget;
 }
 
@@ -86,7 +88,6 @@ QLabel* marker(QWidget* parent, const char* name, int left, int top, int width, 
     auto* label = control<QLabel>(parent, name, left, top, width, height);
     label->setText(text);
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     setFontSize(label, 12);
     setColours(label, 0x00FFFFFF, background);
     return label;
@@ -189,7 +190,10 @@ void FrmMain::buildControls() {
     setFontSize(m_msgRireki2, 9);
     setColours(m_msgRireki2, std::nullopt, 0x00FFFFFF);
 
-    marker(m_frame1, "Label2_1", 240, 1575, 390, 720, QStringLiteral("　答"), 0x008080FF);
+    // The ideographic space leads the text; aligned right, the mark itself
+    // stands whole in the narrow label.
+    marker(m_frame1, "Label2_1", 240, 1575, 390, 720, QStringLiteral("　答"), 0x008080FF)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtKaitou = control<AnswerBox>(m_frame1, "txtKaitou", 650, 1575, 5550, 720);
     m_txtKaitou->setText(QStringLiteral("みどり"));
     setFontSize(m_txtKaitou, 27.75);

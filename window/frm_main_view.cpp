@@ -16,8 +16,6 @@ namespace wordbloom {
 
 namespace {
 
-constexpr int kBarLayoutWidth = 8745;
-
 QColor kindColour(AnswerKind kind) {
     switch (kind) {
     case AnswerKind::Duplicate:
