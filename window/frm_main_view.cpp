@@ -104,7 +104,7 @@ void FrmMain::setBarWidth(int twips) {
 }
 
 int FrmMain::barLayoutWidth() const {
-    return kBarLayoutWidth;
+    return m_shpJikanK->property("twips").toRect().width();
 }
 
 void FrmMain::showStartImage(int step) {
