@@ -28,15 +28,15 @@ usr/share/icons/hicolor/32x32/apps/$app_id.png
 usr/share/icons/hicolor/64x64/apps/$app_id.png
 usr/share/icons/hicolor/scalable/apps/$app_id.svg
 usr/share/metainfo/$app_id.metainfo.xml
-usr/share/wordbloom/履歴.txt
-usr/share/wordbloom/設定.txt
-usr/share/wordbloom/題目.txt"
+usr/share/wordbloom/starter/履歴.txt
+usr/share/wordbloom/starter/設定.txt
+usr/share/wordbloom/starter/題目.txt"
 check_same "$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)" \
     "$(LC_ALL=C sort <<<"$expected")" "installed files"
 check test -x "$root/usr/bin/wordbloom"
 check test -x "$root/usr/lib/wordbloom/wordbloom"
 for name in 設定.txt 題目.txt 履歴.txt; do
-    check cmp -s "$source_dir/data/$name" "$root/usr/share/wordbloom/$name"
+    check cmp -s "$source_dir/data/$name" "$root/usr/share/wordbloom/starter/$name"
 done
 
 section "desktop entry and AppStream metadata validate"
@@ -68,5 +68,21 @@ for name in 設定.txt 題目.txt 履歴.txt; do
     check cmp -s "$source_dir/data/$name" "$home/.local/share/wordbloom/$name"
 done
 check_same "$(ls -A "$work/elsewhere")" "" "files left in the starting folder"
+
+section "an install into ~/.local leaves the player's files in the data folder alone"
+home=$work/local-home
+folder=$home/.local/share/wordbloom
+mkdir -p "$folder"
+printf '120,0\r\n' >"$folder/設定.txt"
+record='"2024/01/15","14:30:05","t",1,1,0,0,1,"0.10/秒","10秒"'
+printf '%s\r\n' "$record" | iconv -f UTF-8 -t CP932 >"$folder/履歴.txt"
+"$cmake" --install "$build" --prefix "$home/.local" --component wordbloom >>"$work/install.log"
+check_same "$(od -An -c "$folder/設定.txt" | tr -s ' ')" " 1 2 0 , 0 \r \n" "player's settings"
+check_same "$(iconv -f CP932 -t UTF-8 "$folder/履歴.txt")" "$record"$'\r' "player's play history"
+status=0
+env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen WORDBLOOM_QUIT_AFTER_SHOW=1 \
+    timeout 30 "$home/.local/bin/wordbloom" || status=$?
+check_same "$status" 0 "exit status of the game"
+check cmp -s "$source_dir/data/題目.txt" "$folder/題目.txt"
 
 finish

@@ -12,7 +12,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 tree=$work/tree
-mkdir -p "$tree/bin" "$tree/lib/wordbloom" "$tree/share/wordbloom"
+starters=$tree/share/wordbloom/starter
+mkdir -p "$tree/bin" "$tree/lib/wordbloom" "$starters"
 cp "$launcher" "$tree/bin/wordbloom"
 cat >"$tree/lib/wordbloom/wordbloom" <<'PROGRAM'
 #!/bin/sh
@@ -20,10 +21,10 @@ pwd >"$RECORD"
 printf '%s\n' "$@" >>"$RECORD"
 PROGRAM
 chmod +x "$tree/lib/wordbloom/wordbloom"
-printf '60,1\r\n' >"$tree/share/wordbloom/設定.txt"
-printf 'topics\r\n' >"$tree/share/wordbloom/題目.txt"
-: >"$tree/share/wordbloom/履歴.txt"
-chmod 0444 "$tree/share/wordbloom/設定.txt"
+printf '60,1\r\n' >"$starters/設定.txt"
+printf 'topics\r\n' >"$starters/題目.txt"
+: >"$starters/履歴.txt"
+chmod 0444 "$starters/設定.txt"
 export RECORD=$work/record
 
 # Runs the launcher with a given HOME and XDG_DATA_HOME (empty = unset).
@@ -44,7 +45,7 @@ check_same "$(head -n1 "$RECORD")" "$folder" "program started in the data folder
 check_same "$(tail -n +2 "$RECORD")" "-style
 fusion" "arguments passed on"
 for name in 設定.txt 題目.txt 履歴.txt; do
-    check cmp -s "$tree/share/wordbloom/$name" "$folder/$name"
+    check cmp -s "$starters/$name" "$folder/$name"
 done
 check test -w "$folder/設定.txt"
 
@@ -55,7 +56,7 @@ rm "$folder/履歴.txt"
 ln -s "$work/nowhere" "$folder/履歴.txt"
 launch "$home" ""
 check_same "$(cat "$folder/設定.txt")" "$(printf '120,0\r')" "settings kept"
-check cmp -s "$tree/share/wordbloom/題目.txt" "$folder/題目.txt"
+check cmp -s "$starters/題目.txt" "$folder/題目.txt"
 check test -L "$folder/履歴.txt"
 check test ! -e "$work/nowhere"
 

@@ -44,7 +44,7 @@ dpkg_in_root() {
 check dpkg_in_root --install "$deb" >"$work/dpkg.log" 2>&1
 check_same "$(dpkg_in_root --status wordbloom | sed -n 's/^Status: //p')" \
     "install ok installed" "package status"
-for file in usr/bin/wordbloom usr/lib/wordbloom/wordbloom usr/share/wordbloom/設定.txt \
+for file in usr/bin/wordbloom usr/lib/wordbloom/wordbloom usr/share/wordbloom/starter/設定.txt \
     usr/share/applications/example.wordbloom.Wordbloom.desktop \
     usr/share/icons/hicolor/256x256/apps/example.wordbloom.Wordbloom.png \
     usr/share/metainfo/example.wordbloom.Wordbloom.metainfo.xml; do
