@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Small assertion helpers for the packaging tests: each failed check is
 # reported and counted, and `finish` ends the test with the verdict.
 
