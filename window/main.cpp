@@ -3,11 +3,14 @@
 #include "start_up_report.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wordbloom"));
+    // Ties the window to the installed desktop entry (its icon and name in docks).
+    QApplication::setDesktopFileName(QStringLiteral("example.wordbloom.Wordbloom"));
     wordbloom::installFontSubstitutions();
 
     wordbloom::SystemClock clock;
@@ -22,5 +25,9 @@ int main(int argc, char* argv[]) {
     }
     window.show();
     QCoreApplication::processEvents();
+    // For install checks and start-up timing: leave after the first event-loop turn.
+    if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     return QApplication::exec();
 }
