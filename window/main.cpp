@@ -3,6 +3,7 @@
 #include "start_up_report.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
@@ -22,5 +23,10 @@ int main(int argc, char* argv[]) {
     }
     window.show();
     QCoreApplication::processEvents();
+    // For measuring start-up: WORDBLOOM_QUIT_AFTER_SHOW=1 ends the program at
+    // the first turn of its event loop.
+    if (qEnvironmentVariable("WORDBLOOM_QUIT_AFTER_SHOW") == QStringLiteral("1")) {
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     return QApplication::exec();
 }
