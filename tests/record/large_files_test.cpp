@@ -17,7 +17,7 @@ namespace {
 using testing::cp932;
 using testing::TempDir;
 
-constexpr std::size_t kBlock = 1 << 18; // the reader's block size
+constexpr std::size_t kBlock = 1 << 16; // the reader's block size
 
 TEST(CodePagePieces, AnySplitDecodesLikeTheWhole) {
     const std::string bytes = cp932("あいう") + "a\xa0" + "&#127822;" + cp932("ｶﾅ漢字") +
