@@ -60,11 +60,11 @@ QFrame* frame(QWidget* parent, const char* name, int left, int top, int width, i
 
 // A button of picture style: its picture above its caption.
 QToolButton* pictureButton(QWidget* parent, const char* name, int left, int top, int width,
-                           int height, const QString& caption, const QString& art, QSize artSize,
+                           int height, const QString& caption, const QIcon& icon, QSize artSize,
                            const QString& tip) {
     auto* button = control<QToolButton>(parent, name, left, top, width, height);
     button->setText(caption);
-    button->setIcon(pictureIcon(art, artSize));
+    button->setIcon(icon);
     button->setIconSize(artSize);
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextUnderIcon);
@@ -125,28 +125,31 @@ QListView* listBox(QWidget* parent, const char* name, int left, int top, int wid
 void FrmMain::buildControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Wordbloom"));
-    setWindowIcon(pictureIcon(QStringLiteral("start"), QSize(32, 32)));
+    const auto icon = [this](const char* art, QSize size) {
+        return pictureIcon(QString::fromLatin1(art), size, devicePixelRatioF());
+    };
+    const QIcon startIcon = icon("start", {32, 32});
+    setWindowIcon(startIcon);
     setFixedSize(pixelsFromTwips(9465), pixelsFromTwips(6780));
     setFont(windowFont(9));
 
     // The toolbar row.
     m_image1 = control<QLabel>(this, "Image1", 150, 150, 4860, 945);
     m_image1->setPixmap(picture(QStringLiteral("title"), QSize(324, 63), devicePixelRatioF()));
-    m_cmdStart =
-        pictureButton(this, "cmdStart", 5175, 150, 840, 915, QStringLiteral("スタート"),
-                      QStringLiteral("start"), {32, 32}, QStringLiteral("ゲームをスタートします"));
+    m_cmdStart = pictureButton(this, "cmdStart", 5175, 150, 840, 915, QStringLiteral("スタート"),
+                               startIcon, {32, 32}, QStringLiteral("ゲームをスタートします"));
     m_cmdHozon =
         pictureButton(this, "cmdHozon", 6000, 150, 840, 915, QStringLiteral("保存"),
-                      QStringLiteral("save"), {32, 32}, QStringLiteral("データを保存します"));
+                      icon("save", {32, 32}), {32, 32}, QStringLiteral("データを保存します"));
     m_cmdClear = pictureButton(this, "cmdClear", 6825, 150, 840, 915, QStringLiteral("クリア"),
-                               QStringLiteral("clear"), {32, 32},
+                               icon("clear", {32, 32}), {32, 32},
                                QStringLiteral("履歴データをクリアします"));
     m_cmdHelp =
         pictureButton(this, "cmdHelp", 7650, 150, 840, 915, QStringLiteral("ヘルプ"),
-                      QStringLiteral("help"), {32, 32}, QStringLiteral("ヘルプファイルを開きます"));
+                      icon("help", {32, 32}), {32, 32}, QStringLiteral("ヘルプファイルを開きます"));
     m_cmdEnd =
         pictureButton(this, "cmdEnd", 8475, 150, 840, 915, QStringLiteral("終了"),
-                      QStringLiteral("end"), {32, 32}, QStringLiteral("プログラムを終了します"));
+                      icon("end", {32, 32}), {32, 32}, QStringLiteral("プログラムを終了します"));
     setColours(control<QFrame>(this, "Line1_1", 150, 1260, 9150, 15), std::nullopt, 0x00000000);
     setColours(control<QFrame>(this, "Line1_0", 150, 1275, 9150, 15), std::nullopt, 0x00FFFFFF);
 
@@ -165,7 +168,7 @@ void FrmMain::buildControls() {
     setFontSize(label1, 11.25);
     m_cboJikan = comboBox(m_frame1, "cboJikan", 900, 450, 1065, 405, 14.25, kPaleYellow);
     m_chkAs =
-        pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), QStringLiteral("autosave"),
+        pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), icon("autosave", {16, 16}),
                       {16, 16}, QStringLiteral("履歴の自動保存を制御します"));
     m_chkAs->setCheckable(true);
 
@@ -184,7 +187,7 @@ void FrmMain::buildControls() {
     m_cboMondai = comboBox(m_frame1, "cboMondai", 650, 1125, 5025, 435, 15.75, 0x00C0EEFF);
     m_cboMondai->setEditText(QStringLiteral("一番食べたいもの"));
     m_cmdStart2 = pictureButton(m_frame1, "cmdStart2", 5750, 1125, 465, 420, QString(),
-                                QStringLiteral("start_shown"), {24, 22},
+                                icon("start_shown", {24, 22}), {24, 22},
                                 QStringLiteral("表示中の問いでゲームスタート"));
     m_msgRireki2 = control<FlexGrid>(m_frame1, "msgRireki2", 6300, 1125, 2715, 2010);
     setFontSize(m_msgRireki2, 9);
@@ -201,7 +204,7 @@ void FrmMain::buildControls() {
 
     m_cmdSyousai =
         pictureButton(m_frame1, "cmdSyousai", 240, 2400, 960, 720, QStringLiteral("履歴表示"),
-                      QStringLiteral("history"), {32, 32}, QStringLiteral("履歴を表示します"));
+                      icon("history", {32, 32}), {32, 32}, QStringLiteral("履歴を表示します"));
     m_cmdSyousai->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_cmdSyousai->setIconSize({24, 24});
     m_optRendata2 = control<QRadioButton>(m_frame1, "optRendata2", 1425, 2400, 1590, 405);

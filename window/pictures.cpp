@@ -16,10 +16,10 @@ QPixmap picture(const QString& name, QSize size, qreal devicePixelRatio) {
     return pixmap;
 }
 
-QIcon pictureIcon(const QString& name, QSize size) {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        icon.addPixmap(picture(name, size, ratio));
+QIcon pictureIcon(const QString& name, QSize size, qreal devicePixelRatio) {
+    QIcon icon(picture(name, size));
+    if (devicePixelRatio > 1.0) {
+        icon.addPixmap(picture(name, size, devicePixelRatio));
     }
     return icon;
 }
