@@ -40,7 +40,8 @@ void enterAnswers(benchmark::State& state, std::size_t listEntries, std::size_t 
     SystemRandom random;
     NullView view(kTopic, kTopic);
     FailingPrompter prompter;
-    MainForm form(WorkDir(folder.path()), clock, random, view, prompter);
+    InlineWorkRunner runner;
+    MainForm form(WorkDir(folder.path()), clock, random, view, prompter, runner);
     form.StartUp();
     form.cmdStart2_Click();
     for (std::size_t i = 0; i < gameAnswers; ++i) {

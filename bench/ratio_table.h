@@ -10,7 +10,9 @@ namespace wordbloom::bench {
 
 // The best of all repetitions of one benchmark: the shortest time per
 // iteration and the smallest value of each counter. On a shared machine the
-// best run is the one least disturbed by others.
+// best run is the one least disturbed by others. A benchmark that times each
+// iteration on its own reports its fastest one as the counter "fastest_s",
+// which then stands for its time.
 struct Best {
     double seconds = 0;
     std::map<std::string, double> counters;

@@ -17,7 +17,8 @@ void openTopicPanel(benchmark::State& state) {
     SystemRandom random;
     NullView view(data.panelTopic(), data.panelTopic());
     FailingPrompter prompter;
-    MainForm form(WorkDir(data.folder.path()), clock, random, view, prompter);
+    InlineWorkRunner runner;
+    MainForm form(WorkDir(data.folder.path()), clock, random, view, prompter, runner);
     form.StartUp();
     for (auto _ : state) {
         form.cboMondai2_Click();
