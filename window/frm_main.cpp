@@ -21,9 +21,11 @@ const QString kHelpFile = QStringLiteral("qrc:/help/index.html");
 }
 
 FrmMain::FrmMain(WorkDir dir, Clock& clock, RandomSource& random, QWidget* parent)
-    : QWidget(parent), m_prompter(this), m_help(kHelpFile) {
+    : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
+    m_form = std::make_unique<MainForm>(std::move(dir), clock, random, *this, m_prompter, m_runner);
+    // The play history is read while the controls are being made.
+    m_form->BeginStartUp();
     buildControls();
-    m_form = std::make_unique<MainForm>(std::move(dir), clock, random, *this, m_prompter);
     bindEvents();
     setTabOrder();
     m_tmrStart->start();

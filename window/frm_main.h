@@ -4,6 +4,7 @@
 #include "game/main_form.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
+#include "progress_work_runner.h"
 
 #include <QWidget>
 #include <array>
@@ -92,6 +93,7 @@ private:
     void endProgram();
 
     MessageBoxPrompter m_prompter;
+    ProgressWorkRunner m_runner;
     HelpViewer m_help;
     std::unique_ptr<MainForm> m_form;
     bool m_busy = false;
