@@ -24,6 +24,7 @@ namespace wordbloom {
 
 class AnswerBox;
 class ClickableFrame;
+class PictureSet;
 class FlexGrid;
 class PickListComboBox;
 class TextListModel;
@@ -85,6 +86,8 @@ protected:
 
 private:
     void buildControls();
+    // Puts each picture in its control, once the set has rendered them.
+    void placePictures(PictureSet& pictures);
     void bindEvents();
     void setTabOrder();
     // Runs one handler to completion. A tick that falls while a handler waits
