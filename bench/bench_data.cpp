@@ -104,8 +104,8 @@ std::string playHistoryFile(std::size_t records, const std::vector<std::string>&
         const std::int16_t fresh = count(30);
         const std::int16_t known = count(20);
         const std::int16_t twice = count(5);
-        const std::int16_t characters = static_cast<std::int16_t>((fresh + known + twice) * 4);
-        const std::int16_t seconds = static_cast<std::int16_t>(10 * (1 + maker.below(18)));
+        const auto characters = static_cast<std::int16_t>((fresh + known + twice) * 4);
+        const auto seconds = static_cast<std::int16_t>(10 * (1 + maker.below(18)));
         text += RecordLine()
                     .text(formatDate(when))
                     .text(formatTime(when))

@@ -120,6 +120,7 @@ Reply launch(std::vector<std::string>& request) {
         environment.emplace_back(*entry);
     }
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (std::string& entry : environment) {
         envp.push_back(entry.data());
     }

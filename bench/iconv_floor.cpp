@@ -5,7 +5,8 @@
 namespace wordbloom::bench {
 
 IconvFloor::IconvFloor() : m_cd(::iconv_open("UTF-8", "CP932")) {
-    if (m_cd == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open reports failure as (iconv_t)-1.
+    if (m_cd == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr)
         throw std::runtime_error("iconv cannot convert CP932");
     }
 }

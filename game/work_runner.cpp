@@ -4,9 +4,16 @@ namespace wordbloom {
 
 namespace {
 
+// Work run to its end when it was made.
 class DoneWork final : public PendingWork {
 public:
-    explicit DoneWork(std::exception_ptr failure) : m_failure(std::move(failure)) {}
+    explicit DoneWork(const std::function<void()>& work) {
+        try {
+            work();
+        } catch (...) {
+            m_failure = std::current_exception();
+        }
+    }
     void wait() override {
         if (m_failure) {
             std::rethrow_exception(m_failure);
@@ -21,13 +28,7 @@ private:
 
 std::unique_ptr<PendingWork> InlineWorkRunner::start(const std::string&,
                                                      std::function<void()> work) {
-    std::exception_ptr failure;
-    try {
-        work();
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    return std::make_unique<DoneWork>(failure);
+    return std::make_unique<DoneWork>(work);
 }
 
 } // namespace wordbloom

@@ -75,6 +75,8 @@ public:
     bool empty() const { return m_lines.empty(); }
     // Record `index`, counted from 0; std::out_of_range past the last one.
     Record operator[](std::size_t index) const { return Format::read(m_lines.at(index)); }
+    // The last record; std::out_of_range when there is none.
+    Record back() const { return (*this)[size() - 1]; }
 
     void push_back(const Record& record) { m_lines.push_back(Format::line(record)); }
     void clear() { m_lines.clear(); }

@@ -8,6 +8,8 @@ namespace wordbloom {
 
 namespace {
 
+constexpr std::size_t kSettingsReadLimit = std::size_t{64} * 1024;
+
 std::int16_t readSettingsField(FieldReader& reader, const char* what) {
     const auto field = reader.readField();
     if (!field) {
@@ -33,11 +35,27 @@ std::int16_t readSettingsField(FieldReader& reader, const char* what) {
 } // namespace
 
 Settings LoadSettings(const WorkDir& dir) {
-    const std::string text = decodeCp932(dir.readAll(kSettingsFileName));
+    // Only the first two fields count, so a file swollen by something else is
+    // read no further than its start.
+    const WorkDir::Prefix prefix = dir.readPrefix(kSettingsFileName, kSettingsReadLimit);
+    const std::string text = decodeCp932(prefix.bytes);
+    const FileError tooLarge(ErrorNumber::Overflow, kSettingsFileName,
+                             "ファイルが大きすぎて、はじめの二つの値を読み取れません。");
     FieldReader reader(text);
     Settings settings;
-    settings.intJikan = readSettingsField(reader, "プレイ秒数（1 つめの値）");
-    settings.intAs = readSettingsField(reader, "自動保存（2 つめの値）");
+    try {
+        settings.intJikan = readSettingsField(reader, "プレイ秒数（1 つめの値）");
+        settings.intAs = readSettingsField(reader, "自動保存（2 つめの値）");
+    } catch (const FileError& error) {
+        if (!prefix.whole && reader.atEnd()) {
+            throw tooLarge;
+        }
+        throw;
+    }
+    // A value that ends where the reading stopped may go on in the file.
+    if (!prefix.whole && reader.atEnd()) {
+        throw tooLarge;
+    }
     if (settings.intJikan <= 0) {
         throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
                         "プレイ秒数「" + std::to_string(settings.intJikan) +

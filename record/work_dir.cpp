@@ -2,8 +2,10 @@
 
 #include "file_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -87,6 +89,26 @@ void requireRegularFile(int fd, std::string_view name) {
     }
 }
 
+// Removes the temporary files that writers which were killed before their
+// rename left beside the file; a temporary file of a live writer stays.
+void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix)) {
+            continue;
+        }
+        const std::string pid = name.substr(prefix.size());
+        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos ||
+            pid.size() > 9) {
+            continue;
+        }
+        if (::kill(static_cast<pid_t>(std::stol(pid)), 0) != 0 && errno == ESRCH) {
+            ::unlink(entry.path().c_str());
+        }
+    }
+}
+
 bool endsWithLineEnd(int fd, off_t size) {
     if (size == 0) {
         return true;
@@ -166,20 +188,38 @@ ReadingFile WorkDir::openForReading(std::string_view name) const {
 }
 
 std::string WorkDir::readAll(std::string_view name) const {
-    const ReadingFile file = openForReading(name);
-    // The file may grow while it is read: read on until a read comes back short.
-    std::string content(file.size() + 1, '\0');
-    std::size_t used = 0;
-    for (;;) {
-        const std::size_t got = file.readAt(used, std::span(content).subspan(used));
-        used += got;
-        if (used < content.size()) {
-            break;
-        }
-        content.resize(content.size() * 2);
+    return readPrefix(name, std::string::npos).bytes;
+}
+
+WorkDir::Prefix WorkDir::readPrefix(std::string_view name, std::size_t maxBytes) const {
+    Descriptor file = openFile(pathOf(name), O_RDONLY);
+    if (!file.valid()) {
+        throw fileErrorFromErrno(errno, std::string(name));
     }
-    content.resize(used);
-    return content;
+    requireRegularFile(file.get(), name);
+    Prefix prefix{{}, true};
+    struct stat info {};
+    if (::fstat(file.get(), &info) == 0 && info.st_size > 0) {
+        prefix.bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
+    }
+    char buffer[1 << 16];
+    while (prefix.bytes.size() < maxBytes) {
+        const std::size_t wanted = std::min(sizeof buffer, maxBytes - prefix.bytes.size());
+        const ssize_t got = ::read(file.get(), buffer, wanted);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw fileErrorFromErrno(errno, std::string(name));
+        }
+        if (got == 0) {
+            return prefix;
+        }
+        prefix.bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    char probe = 0;
+    prefix.whole = ::read(file.get(), &probe, 1) == 0;
+    return prefix;
 }
 
 std::string WorkDir::readAllCreatingIfMissing(std::string_view name) const {
@@ -251,8 +291,9 @@ void WorkDir::replaceAtomically(std::string_view name, std::string_view bytes) c
             throw fileErrorFromErrno(errno, std::string(name));
         }
     }
-    const std::filesystem::path temporary =
-        m_root / ("." + std::string(name) + ".tmp" + std::to_string(::getpid()));
+    const std::string temporaryPrefix = "." + std::string(name) + ".tmp";
+    removeStaleTemporaries(m_root, temporaryPrefix);
+    const std::filesystem::path temporary = m_root / (temporaryPrefix + std::to_string(::getpid()));
     Descriptor file = openFile(temporary, O_WRONLY | O_CREAT | O_TRUNC);
     if (!file.valid()) {
         throw fileErrorFromErrno(errno, std::string(name));

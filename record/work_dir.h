@@ -47,6 +47,14 @@ public:
     // The whole content of the file; FileError FileNotFound when it is missing.
     std::string readAll(std::string_view name) const;
 
+    // At most maxBytes from the start of the file; `whole` says whether that
+    // is all of it. FileError FileNotFound when it is missing.
+    struct Prefix {
+        std::string bytes;
+        bool whole;
+    };
+    Prefix readPrefix(std::string_view name, std::size_t maxBytes) const;
+
     // Opens the file for reading in parts; FileError FileNotFound when it is
     // missing.
     ReadingFile openForReading(std::string_view name) const;

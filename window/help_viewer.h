@@ -17,7 +17,7 @@ public:
     // Closes every help window that was opened.
     void closeAll();
 
-    QTextBrowser* window() const { return m_window; }
+    QTextBrowser* window() const { return m_window.data(); }
 
 private:
     QString m_helpFile;

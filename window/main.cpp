@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wordbloom"));
+    // Ties the window to the installed desktop entry (its icon and name in docks).
+    QApplication::setDesktopFileName(QStringLiteral("example.wordbloom.Wordbloom"));
     wordbloom::installFontSubstitutions();
 
     wordbloom::SystemClock clock;
@@ -23,9 +25,8 @@ int main(int argc, char* argv[]) {
     }
     window.show();
     QCoreApplication::processEvents();
-    // For measuring start-up: WORDBLOOM_QUIT_AFTER_SHOW=1 ends the program at
-    // the first turn of its event loop.
-    if (qEnvironmentVariable("WORDBLOOM_QUIT_AFTER_SHOW") == QStringLiteral("1")) {
+    // For install checks and start-up timing: leave after the first event-loop turn.
+    if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     }
     return QApplication::exec();

@@ -8,6 +8,7 @@ namespace {
 
 std::vector<std::string> headersOf(const GridLayout& layout) {
     std::vector<std::string> headers;
+    headers.reserve(layout.columns.size());
     for (const GridColumn& column : layout.columns) {
         headers.push_back(column.header);
     }
@@ -17,6 +18,7 @@ std::vector<std::string> headersOf(const GridLayout& layout) {
 template <typename Grid>
 std::vector<std::string> rowOf(const Grid& grid, std::size_t row, int columns) {
     std::vector<std::string> cells;
+    cells.reserve(static_cast<std::size_t>(columns));
     for (int column = 0; column < columns; ++column) {
         cells.push_back(grid.cellText(row, column));
     }

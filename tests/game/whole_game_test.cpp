@@ -48,7 +48,7 @@ TEST_F(GameTest, GameNumbersCountTheDaysGamesOnATopic) {
     answer("すし");
     playToEnd();
 
-    clock.advance(24 * 3600); // the next day starts again at 1
+    clock.advance(std::int64_t{24} * 3600); // the next day starts again at 1
     startGame();
     EXPECT_EQ(form().state().intKai, 1);
     answer("みかん");

@@ -18,6 +18,7 @@ using testing::cp932;
 using testing::TempDir;
 
 constexpr std::size_t kBlock = 1 << 16; // the reader's block size
+constexpr std::size_t kTail = 1 << 12;  // how far from its end the answer log is read first
 
 TEST(CodePagePieces, AnySplitDecodesLikeTheWhole) {
     const std::string bytes = cp932("あいう") + "a\xa0" + "&#127822;" + cp932("ｶﾅ漢字") +
@@ -95,23 +96,23 @@ TEST(CompactRecords, TornAndShortLinesAreLeftOutBetweenKeptOnes) {
 TEST(LastAnswerRecord, IsFoundBehindLongLinesAtTheEnd) {
     TempDir temp;
     const WorkDir dir(temp.path());
-    const std::string longAnswer(3 * 4096, 'a');
+    const std::string longAnswer(3 * kTail, 'a');
     const std::string record = cp932("\"2024/01/15\",\"09:00:00\",\"001\",\"ふつう\"\r\n");
     std::string log;
     for (int i = 0; i < 1000; ++i) {
         log += record;
     }
-    log += "\"2024/01/15\",\"09:00:01\",\"002\",\"" + longAnswer + "\"\n";
-    log += std::string(5 * 4096, 'z') + "\r" + "\"2024/01/15\",\"09:00:02\",\"003\",\"to";
+    log += R"("2024/01/15","09:00:01","002",")" + longAnswer + "\"\n";
+    log += std::string(5 * kTail, 'z') + "\r" + R"("2024/01/15","09:00:02","003","to)";
     temp.write("t_履歴.txt", log);
     const auto last = readLastAnswerRecord(dir, "t");
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(last->gameNumber, "002");
     EXPECT_EQ(last->answer, longAnswer);
 
-    temp.write("u_履歴.txt", std::string(5 * 4096, 'z'));
+    temp.write("u_履歴.txt", std::string(5 * kTail, 'z'));
     EXPECT_FALSE(readLastAnswerRecord(dir, "u").has_value());
-    temp.write("v_履歴.txt", "\"2024/01/15\",\"09:00:00\",\"001\",\"only\"");
+    temp.write("v_履歴.txt", R"("2024/01/15","09:00:00","001","only")");
     EXPECT_EQ(readLastAnswerRecord(dir, "v")->answer, "only");
 }
 

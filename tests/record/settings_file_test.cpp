@@ -61,6 +61,22 @@ TEST(SettingsFile, BadContentIsAClearErrorNamingTheFile) {
     }
 }
 
+TEST(SettingsFile, AHugeFileIsReadOnlyAsFarAsItsFirstTwoValues) {
+    TempDir temp;
+    temp.write("設定.txt", "90,1\r\n" + std::string(5 << 20, 'x'));
+    const Settings settings = LoadSettings(WorkDir(temp.path()));
+    EXPECT_EQ(settings.intJikan, 90);
+    EXPECT_EQ(settings.intAs, 1);
+
+    temp.write("設定.txt", std::string(100 << 10, ' ') + "90,1\r\n");
+    try {
+        LoadSettings(WorkDir(temp.path()));
+        FAIL() << "a value beyond the part read was taken";
+    } catch (const FileError& error) {
+        EXPECT_NE(error.description().find("大きすぎ"), std::string::npos);
+    }
+}
+
 TEST(SettingsFile, AMissingFileIsAnErrorAndIsNotCreated) {
     TempDir temp;
     try {

@@ -184,7 +184,7 @@ private slots:
         };
 
         grid.setCellBackground(2, 1, lightRed);
-        answers.texts.push_back("d");
+        answers.texts.emplace_back("d");
         grid.rowsAppended();
         QCOMPARE(colourOf(1, 1).value<QBrush>().color(), lightRed);
         QVERIFY(!colourOf(0, 1).isValid() && !colourOf(2, 1).isValid() &&
@@ -231,7 +231,7 @@ private slots:
                  QString::fromUtf8("一番食べたいもの"));
 
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        items.push_back("b");
+        items.emplace_back("b");
         model.itemsAppended();
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(model.data(model.index(1), Qt::DisplayRole).toString(), QStringLiteral("b"));
@@ -239,7 +239,7 @@ private slots:
         items.clear();
         model.itemsReset();
         QCOMPARE(model.rowCount(), 0);
-        items.push_back("c");
+        items.emplace_back("c");
         model.setSource(nullptr);
         QCOMPARE(model.rowCount(), 0);
     }

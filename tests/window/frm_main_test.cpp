@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <filesystem>
 #include <memory>
 
 using namespace wordbloom;
@@ -79,6 +80,7 @@ private slots:
     void aStartUpFailureShowsNothingAndReportsTheFile();
     void aWholeGameIsPlayedWithKeysAndClicks();
     void anInputMethodCommitDoesNotSubmit();
+    void aSaveThatCannotBeWrittenIsShownAndLosesNothing();
     void theHistoryAndTheTopicPanelAreBrowsedAndCleared();
     void onlyAPickFromTheListCountsAsPicking();
     void tabMovesThroughTheControlsInOrder();
@@ -283,6 +285,31 @@ void FrmMainTest::anInputMethodCommitDoesNotSubmit() {
     QCOMPARE(window.form().gameAnswers().items(), std::vector<std::string>{"寿司"});
     session.enter(); // an empty box takes the key itself
     QCOMPARE(window.form().gameAnswers().size(), 1U);
+}
+
+void FrmMainTest::aSaveThatCannotBeWrittenIsShownAndLosesNothing() {
+    Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
+    session.open();
+    session.click("cmdStart2");
+    session.tick(3);
+    session.type(QStringLiteral("すし"));
+    session.enter();
+    session.tick(10);
+    std::filesystem::remove(session.folder.path() / "履歴.txt");
+    std::filesystem::create_directory(session.folder.path() / "履歴.txt");
+    const auto seen = answerNextBox(QMessageBox::Ok);
+    session.click("cmdHozon");
+    QCOMPARE(seen->title, QStringLiteral("ファイルエラー"));
+    QVERIFY(seen->text.contains(QStringLiteral("履歴.txt")));
+    QCOMPARE(seen->icon, QMessageBox::Critical);
+    auto* history = session.find<FlexGrid>("msgRireki");
+    QCOMPARE(history->rows(), 1U);
+    QCOMPARE(session.label("lblOk"), QStringLiteral("1"));
+
+    std::filesystem::remove(session.folder.path() / "履歴.txt");
+    session.click("cmdHozon"); // mended: the same game saves now
+    QCOMPARE(history->rows(), 2U);
+    QCOMPARE(readPlayHistory(WorkDir(session.folder.path())).records.size(), 1U);
 }
 
 void FrmMainTest::theHistoryAndTheTopicPanelAreBrowsedAndCleared() {

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree with CPack and checks it as
+# apt and dpkg would: its name and control fields, that apt can satisfy its
+# dependencies here, and that dpkg installs it into a throw-away root from
+# which the game starts, and removes it again without touching player data.
+#
+#   package_test.sh <cpack> <build dir> <version>
+set -euo pipefail
+source "$(dirname "$0")/check.sh"
+
+cpack=$1
+build=$2
+version=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+deb=$work/out/wordbloom_${version}_$(dpkg --print-architecture).deb
+
+section "cpack makes the package"
+"$cpack" --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" ||
+    { cat "$work/cpack.log" >&2; exit 1; }
+[[ -f "$deb" ]] || { ls "$work/out" >&2; echo "no $deb" >&2; exit 1; }
+
+section "control fields and dependencies"
+check_same "$(dpkg-deb -f "$deb" Package)" wordbloom "package name"
+check_same "$(dpkg-deb -f "$deb" Version)" "$version" "version"
+check_same "$(dpkg-deb -f "$deb" Section)" games "section"
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libc6; do
+    check_contains "$depends" "$dependency" "Depends"
+done
+check_contains "$(dpkg-deb -c "$deb")" "root/root" "file owners"
+apt_log=$work/apt.log
+check apt-get install --simulate --no-install-recommends "$deb" >"$apt_log" 2>&1
+check_contains "$(cat "$apt_log")" "Inst wordbloom ($version" "apt resolves the package"
+
+section "dpkg installs it into a throw-away root"
+root=$work/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+: >"$root/var/lib/dpkg/status"
+# The root holds no other package, so its dependencies are checked by apt above.
+dpkg_in_root() {
+    dpkg --root="$root" --force-depends --force-not-root --log=/dev/null "$@"
+}
+check dpkg_in_root --install "$deb" >"$work/dpkg.log" 2>&1
+check_same "$(dpkg_in_root --status wordbloom | sed -n 's/^Status: //p')" \
+    "install ok installed" "package status"
+for file in usr/bin/wordbloom usr/lib/wordbloom/wordbloom usr/share/wordbloom/starter/設定.txt \
+    usr/share/applications/example.wordbloom.Wordbloom.desktop \
+    usr/share/icons/hicolor/256x256/apps/example.wordbloom.Wordbloom.png \
+    usr/share/metainfo/example.wordbloom.Wordbloom.metainfo.xml; do
+    check test -f "$root/$file"
+done
+check_contains "$(file -b "$root/usr/lib/wordbloom/wordbloom")" ", stripped" "program"
+
+section "the game starts from the installed package"
+home=$work/home
+mkdir "$home"
+status=0
+env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen WORDBLOOM_QUIT_AFTER_SHOW=1 \
+    timeout 30 "$root/usr/bin/wordbloom" || status=$?
+check_same "$status" 0 "exit status of the game"
+check test -f "$home/.local/share/wordbloom/設定.txt"
+
+section "removing the package leaves the player's data folder alone"
+check dpkg_in_root --remove wordbloom >>"$work/dpkg.log" 2>&1
+check test ! -e "$root/usr/bin/wordbloom"
+check test ! -e "$root/usr/lib/wordbloom"
+check test -f "$home/.local/share/wordbloom/設定.txt"
+
+finish

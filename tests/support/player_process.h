@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
+
+namespace wordbloom::testing {
+
+struct ChildLimits {
+    // The largest file the child may write, as a full disk would stop it.
+    std::optional<rlim_t> fileSizeLimit;
+};
+
+// Runs body in a child process with an ordinary player's rights: when the
+// tests run as root, the child gives root up, so that read-only files and
+// folders are read-only to it. GoogleTest failures inside the body count:
+// the result is true when the child finished without any.
+bool runAsPlayer(const std::function<void()>& body, ChildLimits limits = {});
+
+// Opens a test folder and its files to the player of runAsPlayer: the folder
+// and every file in it become writable to everyone.
+void openToPlayer(const std::filesystem::path& folder);
+
+} // namespace wordbloom::testing
