@@ -45,12 +45,14 @@ void MainForm::ShowTopicHistory(const std::string& topic) {
     if (!topicIsUsable(topic)) {
         return;
     }
+    TopicHistory loaded;
     try {
-        m_topicHistory.load(m_dir, topic);
+        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, topic); });
     } catch (const FileError& error) {
         reportFileError(error, "お題の履歴を読み込めませんでした。");
         return;
     }
+    m_topicHistory = std::move(loaded);
     m_view.resetTopicLogGrid(SetupTopicLogGrid());
     m_view.showTopicHistory(m_topicHistory);
     m_view.setTopicPanelVisible(true);

@@ -24,8 +24,17 @@ std::vector<std::string> playLengthChoices() {
 } // namespace
 
 MainForm::MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& view,
-                   Prompter& prompter)
-    : m_dir(std::move(dir)), m_clock(clock), m_random(random), m_view(view), m_prompter(prompter) {}
+                   Prompter& prompter, WorkRunner& runner)
+    : m_dir(std::move(dir)), m_clock(clock), m_random(random), m_view(view), m_prompter(prompter),
+      m_runner(runner) {}
+
+void MainForm::BeginStartUp() {
+    m_startingHistory = std::make_unique<PlayHistoryGrid>();
+    m_startingRead =
+        m_runner.start(kLoadingPlayHistory, [dir = m_dir, history = m_startingHistory.get()] {
+            history->LoadHistoryGrid(dir);
+        });
+}
 
 void MainForm::StartUp() {
     m_view.setTopicPanelVisible(false);
@@ -37,7 +46,13 @@ void MainForm::StartUp() {
         m_view.setLabelText(label, "");
     }
 
-    m_history.LoadHistoryGrid(m_dir);
+    if (!m_startingRead) {
+        BeginStartUp();
+    }
+    const std::unique_ptr<PlayHistoryGrid> loaded = std::move(m_startingHistory);
+    const std::unique_ptr<PendingWork> reading = std::move(m_startingRead);
+    reading->wait();
+    m_history = std::move(*loaded);
     m_view.showHistoryRows(m_history);
     if (const auto top = scrollTarget(m_history.rowCount(), kHistoryScrollThreshold)) {
         m_view.setHistoryGridTopRow(*top);

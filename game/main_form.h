@@ -11,7 +11,9 @@
 #include "record/file_error.h"
 #include "record/topic_files.h"
 #include "record/work_dir.h"
+#include "work_runner.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,13 +23,20 @@ namespace wordbloom {
 // The main window's state and event handlers, without a single widget: the
 // window binds each control event to the handler of the same name and shows
 // what the handlers send to the view. Everything runs on one thread and each
-// handler runs to completion.
+// handler runs to completion; only the reading of large files is handed to
+// the work runner, which returns when it is done.
 class MainForm {
 public:
-    MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& view, Prompter& prompter);
+    MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& view, Prompter& prompter,
+             WorkRunner& runner);
+
+    // Starts reading the play history, the longest part of start-up, so that
+    // it can go on while the window builds its controls. Nothing is shown.
+    void BeginStartUp();
 
     // Start-up, up to showing the window: lays out the grids, loads the play
-    // history, the settings and the topic list. A failure throws FileError;
+    // history (waiting for the reading that BeginStartUp started, or reading
+    // it now), the settings and the topic list. A failure throws FileError;
     // the window reports it and the program ends.
     void StartUp();
 
@@ -83,6 +92,7 @@ private:
     RandomSource& m_random;
     GameView& m_view;
     Prompter& m_prompter;
+    WorkRunner& m_runner;
 
     GameState m_state;
     bool m_startEnabled = true;
@@ -91,6 +101,10 @@ private:
     IndexedTexts m_gameAnswers;  // the answers of the current game, in grid order
     PlayHistoryGrid m_history;
     TopicHistory m_topicHistory;
+    // The play history as BeginStartUp reads it, and that reading. The
+    // reading goes first when the form goes.
+    std::unique_ptr<PlayHistoryGrid> m_startingHistory;
+    std::unique_ptr<PendingWork> m_startingRead;
 };
 
 // The game number for a topic's next game: one more than the last logged

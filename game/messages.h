@@ -21,6 +21,10 @@ Message clearPlayHistoryConfirmation();
 Message playHistoryClearedMessage();
 Message clearTopicConfirmation(std::string_view topic);
 
+// What the window shows while a large file is read, should it take a while.
+inline constexpr const char* kLoadingPlayHistory = "履歴を読み込んでいます…";
+inline constexpr const char* kLoadingTopicHistory = "お題の履歴を読み込んでいます…";
+
 // A file operation that failed: what could not be done, then the file and
 // the system's reason.
 Message fileErrorMessage(const FileError& error, std::string_view whatFailed);

@@ -30,7 +30,7 @@ std::string PlayHistoryGrid::cellText(std::size_t row, int column) const {
         static const GridLayout layout = SetupHistoryGrid();
         return layout.columns.at(static_cast<std::size_t>(column)).header;
     }
-    const PlayRecord& r = record(row);
+    const PlayRecord r = record(row);
     switch (column) {
     case 0:
         return std::to_string(row);

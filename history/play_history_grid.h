@@ -4,7 +4,6 @@
 #include "record/work_dir.h"
 
 #include <string>
-#include <vector>
 
 namespace wordbloom {
 
@@ -19,7 +18,7 @@ public:
     // missing file throws FileError; short or torn records are left out.
     void LoadHistoryGrid(const WorkDir& dir);
 
-    void addRow(PlayRecord record) { m_records.push_back(std::move(record)); }
+    void addRow(const PlayRecord& record) { m_records.push_back(record); }
     void clearRows() { m_records.clear(); }
 
     std::size_t rowCount() const { return m_records.size() + 1; }
@@ -31,10 +30,11 @@ public:
     // stored date or time that is not valid is shown as it stands.
     std::string cellText(std::size_t row, int column) const;
 
-    const PlayRecord& record(std::size_t row) const { return m_records.at(row - 1); }
+    // The record shown on data row `row`.
+    PlayRecord record(std::size_t row) const { return m_records[row - 1]; }
 
 private:
-    std::vector<PlayRecord> m_records;
+    PlayRecords m_records;
     std::size_t m_skippedLines = 0;
 };
 

@@ -6,7 +6,7 @@ namespace wordbloom {
 
 void TopicHistory::load(const WorkDir& dir, std::string_view topic) {
     std::vector<std::string> associations = readAssociationList(dir, topic);
-    std::vector<AnswerLogRecord> log = readAnswerLog(dir, topic);
+    AnswerLog log = readAnswerLog(dir, topic);
     m_associations = std::move(associations);
     m_log = std::move(log);
 }
@@ -21,7 +21,7 @@ std::string TopicHistory::cellText(std::size_t row, int column) const {
         static const GridLayout layout = SetupTopicLogGrid();
         return layout.columns.at(static_cast<std::size_t>(column)).header;
     }
-    const AnswerLogRecord& record = m_log.at(row - 1);
+    const AnswerLogRecord record = m_log[row - 1];
     switch (column) {
     case 0:
         return std::to_string(row);

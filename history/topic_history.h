@@ -31,7 +31,7 @@ public:
 
 private:
     std::vector<std::string> m_associations;
-    std::vector<AnswerLogRecord> m_log;
+    AnswerLog m_log;
 };
 
 // Empties the topic's association list file and answer log file.

@@ -1,5 +1,6 @@
 #include "code_page.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <optional>
@@ -163,13 +164,6 @@ std::string encodeRaw(std::string_view utf8) {
     });
 }
 
-std::string decodeRaw(std::string_view bytes) {
-    return convert(fromCp932(), bytes, [](std::string_view, std::string& replacement) {
-        appendUtf8(replacement, kReplacement);
-        return std::size_t{1};
-    });
-}
-
 bool cp932CanHold(char32_t c) {
     static thread_local std::unordered_map<char32_t, bool> known;
     if (const auto found = known.find(c); found != known.end()) {
@@ -210,31 +204,6 @@ std::optional<Decoded> parseReference(std::string_view text) {
     return Decoded{value, i + 1};
 }
 
-std::string restoreReferences(std::string text) {
-    std::size_t at = text.find("&#");
-    if (at == std::string::npos) {
-        return text;
-    }
-    std::string out = text.substr(0, at);
-    while (at < text.size()) {
-        const std::size_t next = text.find("&#", at);
-        if (next == std::string::npos) {
-            out.append(text, at, std::string::npos);
-            break;
-        }
-        out.append(text, at, next - at);
-        const auto ref = parseReference(std::string_view(text).substr(next));
-        if (ref && !cp932CanHold(ref->codePoint)) {
-            appendUtf8(out, ref->codePoint);
-            at = next + ref->length;
-        } else {
-            out += "&#";
-            at = next + 2;
-        }
-    }
-    return out;
-}
-
 // Keeps well-formed UTF-8 and puts U+FFFD for each byte that is not.
 std::string sanitizeUtf8(std::string_view bytes) {
     std::string out;
@@ -270,8 +239,78 @@ std::string encodeCp932(std::string_view utf8) {
     return encodeRaw(utf8);
 }
 
+std::size_t decodeCp932Piece(std::string_view bytes, bool last, std::string& out) {
+    // Converted in steps through a buffer of its own, so that out only ever
+    // grows by what was made.
+    constexpr std::size_t kStep = 1 << 16;
+    char buffer[kStep];
+    Converter& converter = fromCp932();
+    converter.reset();
+    const char* in = bytes.data();
+    std::size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = kStep;
+        const std::size_t result = converter.step(in, inLeft, outPtr, outLeft);
+        const int reason = errno;
+        out.append(buffer, kStep - outLeft);
+        if (result != static_cast<std::size_t>(-1) || reason == E2BIG) {
+            continue;
+        }
+        // A character is at most two bytes: a failure on the last byte of a
+        // piece may be a character that the next piece completes.
+        if (!last && inLeft < 2) {
+            return inLeft;
+        }
+        appendUtf8(out, kReplacement);
+        ++in;
+        --inLeft;
+        converter.reset();
+    }
+    return 0;
+}
+
+void restoreReferences(std::string& text) {
+    std::size_t read = text.find("&#");
+    if (read == std::string::npos) {
+        return;
+    }
+    // A character is always shorter than its reference, so the text only
+    // shrinks and can be rewritten from front to back in place.
+    std::size_t write = read;
+    while (read < text.size()) {
+        const std::size_t next = std::min(text.find("&#", read), text.size());
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(read),
+                  text.begin() + static_cast<std::ptrdiff_t>(next),
+                  text.begin() + static_cast<std::ptrdiff_t>(write));
+        write += next - read;
+        read = next;
+        if (read == text.size()) {
+            break;
+        }
+        const auto ref = parseReference(std::string_view(text).substr(read));
+        if (ref && !cp932CanHold(ref->codePoint)) {
+            std::string character;
+            appendUtf8(character, ref->codePoint);
+            std::copy(character.begin(), character.end(),
+                      text.begin() + static_cast<std::ptrdiff_t>(write));
+            write += character.size();
+            read += ref->length;
+        } else {
+            text[write++] = '&';
+            text[write++] = '#';
+            read += 2;
+        }
+    }
+    text.resize(write);
+}
+
 std::string decodeCp932(std::string_view bytes) {
-    return restoreReferences(decodeRaw(bytes));
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 2 + 16);
+    decodeCp932Piece(bytes, true, text);
+    restoreReferences(text);
+    return text;
 }
 
 std::string roundTripForm(std::string_view utf8) {

@@ -21,6 +21,18 @@ std::string encodeCp932(std::string_view utf8);
 // becomes U+FFFD.
 std::string decodeCp932(std::string_view bytes);
 
+// Decodes code page 932 that arrives in pieces, such as a file read block by
+// block: appends the UTF-8 of one piece to out, leaving references "&#N;" as
+// they are. Unless the piece is the last, a character cut off at its end is
+// left undecoded and the count of its bytes returned: they must come again at
+// the front of the next piece. Pieces decoded one after another and then
+// passed to restoreReferences give the text decodeCp932 makes of the whole.
+std::size_t decodeCp932Piece(std::string_view bytes, bool last, std::string& out);
+
+// Turns each reference "&#N;" whose N the code page cannot hold back into its
+// character, in place.
+void restoreReferences(std::string& text);
+
 // The form in which a text comes back from a data file: characters the code
 // page maps onto another one come back as that one (U+301C 〜 as U+FF5E ～,
 // for example). Answers are judged in this form so that a text matches itself

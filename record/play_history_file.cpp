@@ -1,6 +1,7 @@
 #include "play_history_file.h"
 
 #include "code_page.h"
+#include "decoded_file.h"
 #include "formats.h"
 #include "line_breaks.h"
 #include "record_text.h"
@@ -12,30 +13,13 @@ namespace wordbloom {
 namespace {
 
 constexpr std::size_t kPlayRecordFieldCount = 10;
+constexpr std::size_t kNewCountField = 4;
+constexpr std::size_t kExistingCountField = 5;
 
-std::optional<PlayRecord> toPlayRecordFromLine(std::string_view line) {
-    auto fields = readWholeRecord(line, kPlayRecordFieldCount);
-    if (!fields) {
-        return std::nullopt;
-    }
-    auto& f = *fields;
-    const Integer16 newCount = readInteger16(f[4]);
-    const Integer16 existingCount = readInteger16(f[5]);
-    if (newCount.reading != IntegerReading::Ok || existingCount.reading != IntegerReading::Ok) {
-        return std::nullopt;
-    }
-    PlayRecord record;
-    record.date = std::move(f[0]);
-    record.time = std::move(f[1]);
-    record.topic = std::move(f[2]);
-    record.total = std::move(f[3]);
-    record.newCount = newCount.value;
-    record.existingCount = existingCount.value;
-    record.duplicateCount = std::move(f[6]);
-    record.characters = std::move(f[7]);
-    record.rate = std::move(f[8]);
-    record.playLength = std::move(f[9]);
-    return record;
+Integer16 readCount(const RawField& field) {
+    // The raw bytes differ from the text only by a doubled quotation mark,
+    // which makes both not a number.
+    return readInteger16(field.raw);
 }
 
 std::int16_t saturatedSum(std::int16_t a, std::int16_t b, std::int16_t c) {
@@ -45,16 +29,48 @@ std::int16_t saturatedSum(std::int16_t a, std::int16_t b, std::int16_t c) {
 
 } // namespace
 
+bool PlayRecordFormat::isWhole(std::string_view line) {
+    RawField fields[kPlayRecordFieldCount];
+    return scanWholeRecord(line, fields) &&
+           readCount(fields[kNewCountField]).reading == IntegerReading::Ok &&
+           readCount(fields[kExistingCountField]).reading == IntegerReading::Ok;
+}
+
+PlayRecord PlayRecordFormat::read(std::string_view line) {
+    RawField f[kPlayRecordFieldCount];
+    scanWholeRecord(line, f);
+    PlayRecord record;
+    record.date = f[0].text();
+    record.time = f[1].text();
+    record.topic = f[2].text();
+    record.total = f[3].text();
+    record.newCount = readCount(f[kNewCountField]).value;
+    record.existingCount = readCount(f[kExistingCountField]).value;
+    record.duplicateCount = f[6].text();
+    record.characters = f[7].text();
+    record.rate = f[8].text();
+    record.playLength = f[9].text();
+    return record;
+}
+
+std::string PlayRecordFormat::line(const PlayRecord& record) {
+    return RecordLine()
+        .text(record.date)
+        .text(record.time)
+        .text(record.topic)
+        .text(record.total)
+        .integer(record.newCount)
+        .integer(record.existingCount)
+        .text(record.duplicateCount)
+        .text(record.characters)
+        .text(record.rate)
+        .text(record.playLength)
+        .fields();
+}
+
 PlayHistory readPlayHistory(const WorkDir& dir) {
-    const std::string text = decodeCp932(dir.readAll(kPlayHistoryFileName));
     PlayHistory history;
-    forEachLine(text, [&](std::string_view line) {
-        if (auto record = toPlayRecordFromLine(line)) {
-            history.records.push_back(std::move(*record));
-        } else {
-            ++history.skippedLines;
-        }
-    });
+    history.skippedLines = history.records.assign(readCp932Text(dir, kPlayHistoryFileName));
     return history;
 }
 

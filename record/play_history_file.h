@@ -1,10 +1,11 @@
 #pragma once
 
+#include "record_lines.h"
 #include "work_dir.h"
 
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace wordbloom {
 
@@ -24,9 +25,20 @@ struct PlayRecord {
     std::string playLength; // "60秒"
 };
 
+// How a play record stands in a line of "履歴.txt".
+struct PlayRecordFormat {
+    using Record = PlayRecord;
+    // A whole record whose new and existing counts are 16-bit numbers.
+    static bool isWhole(std::string_view line);
+    static PlayRecord read(std::string_view line);
+    static std::string line(const PlayRecord& record);
+};
+
+using PlayRecords = RecordList<PlayRecordFormat>;
+
 struct PlayHistory {
-    std::vector<PlayRecord> records; // oldest first
-    std::size_t skippedLines = 0;    // short, torn or unreadable records left out
+    PlayRecords records;          // oldest first
+    std::size_t skippedLines = 0; // short, torn or unreadable records left out
 };
 
 // Reads every whole record of "履歴.txt". A short or torn record, or one whose

@@ -19,104 +19,129 @@ void consumeLineEnd(std::string_view text, std::size_t& pos) {
     }
 }
 
-// Reads one field starting at pos and leaves pos after its terminator. The
+// Finds one field starting at pos and leaves pos after its terminator. The
 // result says whether the terminator was a comma (so another field follows on
 // the same line).
-struct Field {
-    std::string text;
+struct ScannedField {
+    RawField field;
     bool endedByComma;
-    bool quoted;
     bool closed; // a quoted field found its closing quotation mark
 };
 
-Field parseField(std::string_view text, std::size_t& pos) {
+ScannedField scanField(std::string_view text, std::size_t& pos) {
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;
     }
-    Field field{{}, false, false, true};
+    ScannedField scanned{{}, false, true};
     if (pos < text.size() && text[pos] == '"') {
-        field.quoted = true;
-        field.closed = false;
-        ++pos;
+        scanned.field.quoted = true;
+        scanned.closed = false;
+        const std::size_t begin = ++pos;
         for (;;) {
             const std::size_t quote = text.find('"', pos);
             if (quote == std::string_view::npos) {
-                field.text.append(text.substr(pos));
                 pos = text.size();
-                return field;
+                scanned.field.raw = text.substr(begin);
+                return scanned;
             }
-            field.text.append(text.substr(pos, quote - pos));
             pos = quote + 1;
             if (pos < text.size() && text[pos] == '"') {
-                field.text += '"';
                 ++pos;
                 continue;
             }
-            field.closed = true;
+            scanned.field.raw = text.substr(begin, quote - begin);
+            scanned.closed = true;
             break;
         }
         while (pos < text.size() && text[pos] != ',' && !isLineEnd(text[pos])) {
             ++pos;
         }
     } else {
-        const std::size_t end = text.find_first_of(",\r\n", pos);
-        const std::size_t stop = end == std::string_view::npos ? text.size() : end;
-        field.text.assign(text.substr(pos, stop - pos));
+        std::size_t stop = pos;
+        while (stop < text.size() && text[stop] != ',' && !isLineEnd(text[stop])) {
+            ++stop;
+        }
+        scanned.field.raw = text.substr(pos, stop - pos);
         pos = stop;
     }
     if (pos < text.size()) {
         if (text[pos] == ',') {
-            field.endedByComma = true;
+            scanned.endedByComma = true;
             ++pos;
         } else {
             consumeLineEnd(text, pos);
         }
     }
-    return field;
+    return scanned;
 }
 
 } // namespace
+
+std::string RawField::text() const {
+    if (!quoted) {
+        return std::string(raw);
+    }
+    std::string made;
+    made.reserve(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        made += raw[i];
+        if (raw[i] == '"') {
+            ++i; // the second mark of the pair
+        }
+    }
+    return made;
+}
 
 std::optional<std::string> FieldReader::readField() {
     if (atEnd()) {
         return std::nullopt;
     }
-    return parseField(m_text, m_pos).text;
+    return scanField(m_text, m_pos).field.text();
 }
 
 std::vector<std::string> splitRecordLine(std::string_view line) {
     std::vector<std::string> fields;
     std::size_t pos = 0;
     for (;;) {
-        Field field = parseField(line, pos);
-        fields.push_back(std::move(field.text));
-        if (!field.endedByComma) {
+        const ScannedField scanned = scanField(line, pos);
+        fields.push_back(scanned.field.text());
+        if (!scanned.endedByComma) {
             return fields;
         }
     }
 }
 
-std::optional<std::vector<std::string>> readWholeRecord(std::string_view line,
-                                                        std::size_t fieldCount) {
-    std::vector<std::string> fields;
-    fields.reserve(fieldCount);
+bool scanWholeRecord(std::string_view line, std::span<RawField> fields) {
     std::size_t pos = 0;
-    bool more = true;
-    while (more && fields.size() < fieldCount) {
-        Field field = parseField(line, pos);
-        if (!field.closed) {
-            return std::nullopt;
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        const ScannedField scanned = scanField(line, pos);
+        if (!scanned.closed) {
+            return false;
         }
-        more = field.endedByComma;
+        const bool last = index + 1 == fields.size();
         // A line that stops right after a comma, with nothing after it, was
         // cut off while it was being written.
-        if (!more && fields.size() + 1 == fieldCount && field.text.empty() && !field.quoted) {
-            return std::nullopt;
+        if (!scanned.endedByComma && last && scanned.field.raw.empty() && !scanned.field.quoted) {
+            return false;
         }
-        fields.push_back(std::move(field.text));
+        fields[index] = scanned.field;
+        if (!scanned.endedByComma && !last) {
+            return false;
+        }
     }
-    if (fields.size() < fieldCount) {
+    return true;
+}
+
+std::optional<std::vector<std::string>> readWholeRecord(std::string_view line,
+                                                        std::size_t fieldCount) {
+    std::vector<RawField> raw(fieldCount);
+    if (!scanWholeRecord(line, raw)) {
         return std::nullopt;
+    }
+    std::vector<std::string> fields;
+    fields.reserve(fieldCount);
+    for (const RawField& field : raw) {
+        fields.push_back(field.text());
     }
     return fields;
 }

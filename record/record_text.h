@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,23 +34,46 @@ private:
     std::size_t m_pos = 0;
 };
 
+// The position of the first CR or LF at or after start; the text's size when
+// there is none.
+inline std::size_t findLineEnd(std::string_view text, std::size_t start) {
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            return i;
+        }
+    }
+    return text.size();
+}
+
 // Calls onLine for each line of the text, without its line end. A last line
 // without a line end counts as a line; nothing follows the last line end.
 template <typename OnLine> void forEachLine(std::string_view text, OnLine onLine) {
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            onLine(text.substr(start));
-            return;
-        }
+        const std::size_t end = findLineEnd(text, start);
         onLine(text.substr(start, end - start));
         start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+        if (end + 1 < text.size() && text[end] == '\r' && text[start] == '\n') {
             ++start;
         }
     }
 }
+
+// One field as it stands in a line, before its text is made: the bytes
+// between the quotation marks of a quoted field (a quotation mark inside
+// still doubled), or the bytes of an unquoted one.
+struct RawField {
+    std::string_view raw;
+    bool quoted = false;
+
+    // The field's text: for a quoted field, each doubled quotation mark made
+    // single.
+    std::string text() const;
+};
+
+// Finds the first fields.size() fields of one line without copying a byte,
+// by the rules of readWholeRecord. False for a short or torn record.
+bool scanWholeRecord(std::string_view line, std::span<RawField> fields);
 
 // The fields of one line, read by the same rules as FieldReader but never
 // reaching into the next line: a record never shifts between lines.
@@ -73,6 +97,8 @@ public:
     RecordLine& integer(std::int16_t value);
     // The finished line, CR LF included.
     std::string finish() const { return m_line + "\r\n"; }
+    // The line so far, without a line end.
+    const std::string& fields() const { return m_line; }
 
 private:
     void separate();

@@ -1,6 +1,8 @@
 #include "topic_files.h"
 
 #include "code_page.h"
+#include "decoded_file.h"
+#include "file_error.h"
 #include "line_breaks.h"
 #include "record_text.h"
 #include "topic_list_file.h"
@@ -13,13 +15,34 @@ namespace {
 
 constexpr std::size_t kAnswerLogFieldCount = 4;
 
+// How far from its end the answer log is read first when only its last
+// record is wanted; a longer last line makes the look back further.
+constexpr std::size_t kTailBlock = 1 << 12;
+
 std::optional<AnswerLogRecord> toAnswerRecord(std::string_view line) {
-    auto fields = readWholeRecord(line, kAnswerLogFieldCount);
-    if (!fields) {
+    if (!AnswerLogFormat::isWhole(line)) {
         return std::nullopt;
     }
-    auto& f = *fields;
-    return AnswerLogRecord{std::move(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3])};
+    return AnswerLogFormat::read(line);
+}
+
+// The last whole record among the lines of text, looking only at lines that
+// begin inside it: the part before the first line end counts only when
+// `startsAtLine`.
+std::optional<AnswerLogRecord> lastWholeRecord(std::string_view rest, bool startsAtLine) {
+    while (!rest.empty()) {
+        const std::size_t lastBreak = rest.find_last_of("\r\n");
+        if (lastBreak == std::string_view::npos) {
+            return startsAtLine ? toAnswerRecord(decodeCp932(rest)) : std::nullopt;
+        }
+        if (lastBreak + 1 < rest.size()) {
+            if (auto record = toAnswerRecord(decodeCp932(rest.substr(lastBreak + 1)))) {
+                return record;
+            }
+        }
+        rest = rest.substr(0, lastBreak);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -52,8 +75,7 @@ std::string answerLogFileName(std::string_view topic) {
 }
 
 std::vector<std::string> readAssociationList(const WorkDir& dir, std::string_view topic) {
-    const std::string text =
-        decodeCp932(dir.readAllCreatingIfMissing(associationListFileName(topic)));
+    const std::string text = readCp932TextCreatingIfMissing(dir, associationListFileName(topic));
     std::vector<std::string> entries;
     forEachLine(text, [&](std::string_view line) { entries.emplace_back(line); });
     return entries;
@@ -65,35 +87,59 @@ void appendAssociation(const WorkDir& dir, std::string_view topic, std::string_v
     dir.append(name, encodeCp932(std::string(answer) + "\r\n"));
 }
 
-std::vector<AnswerLogRecord> readAnswerLog(const WorkDir& dir, std::string_view topic) {
-    const std::string text = decodeCp932(dir.readAllCreatingIfMissing(answerLogFileName(topic)));
-    std::vector<AnswerLogRecord> records;
-    forEachLine(text, [&](std::string_view line) {
-        if (auto record = toAnswerRecord(line)) {
-            records.push_back(std::move(*record));
-        }
-    });
-    return records;
+bool AnswerLogFormat::isWhole(std::string_view line) {
+    RawField fields[kAnswerLogFieldCount];
+    return scanWholeRecord(line, fields);
+}
+
+AnswerLogRecord AnswerLogFormat::read(std::string_view line) {
+    RawField f[kAnswerLogFieldCount];
+    scanWholeRecord(line, f);
+    return {f[0].text(), f[1].text(), f[2].text(), f[3].text()};
+}
+
+std::string AnswerLogFormat::line(const AnswerLogRecord& record) {
+    return RecordLine()
+        .text(record.date)
+        .text(record.time)
+        .text(record.gameNumber)
+        .text(record.answer)
+        .fields();
+}
+
+AnswerLog readAnswerLog(const WorkDir& dir, std::string_view topic) {
+    AnswerLog log;
+    log.assign(readCp932TextCreatingIfMissing(dir, answerLogFileName(topic)));
+    return log;
 }
 
 std::optional<AnswerLogRecord> readLastAnswerRecord(const WorkDir& dir, std::string_view topic) {
-    // CR and LF never occur inside a Shift_JIS character, so lines can be cut
-    // on the raw bytes and only the lines looked at need decoding.
-    const std::string bytes = dir.readAllCreatingIfMissing(answerLogFileName(topic));
-    std::string_view rest(bytes);
-    while (!rest.empty()) {
-        const std::size_t lastBreak = rest.find_last_of("\r\n");
-        if (lastBreak == std::string_view::npos) {
-            return toAnswerRecord(decodeCp932(rest));
+    const std::string name = answerLogFileName(topic);
+    std::optional<ReadingFile> file;
+    try {
+        file.emplace(dir.openForReading(name));
+    } catch (const FileError& error) {
+        if (error.number() != ErrorNumber::FileNotFound) {
+            throw;
         }
-        if (lastBreak + 1 < rest.size()) {
-            if (auto record = toAnswerRecord(decodeCp932(rest.substr(lastBreak + 1)))) {
-                return record;
-            }
-        }
-        rest = rest.substr(0, lastBreak);
+        dir.createIfMissing(name);
+        return std::nullopt;
     }
-    return std::nullopt;
+    // CR and LF never occur inside a Shift_JIS character, so lines can be cut
+    // on the raw bytes, and only the end of the file needs reading: further
+    // back only while no whole record has been found.
+    std::string tail;
+    for (std::size_t length = kTailBlock;; length *= 4) {
+        const std::size_t start = file->size() > length ? file->size() - length : 0;
+        tail.resize(file->size() - start);
+        tail.resize(file->readAt(start, tail));
+        if (auto record = lastWholeRecord(tail, start == 0)) {
+            return record;
+        }
+        if (start == 0) {
+            return std::nullopt;
+        }
+    }
 }
 
 void appendAnswerLogRecord(const WorkDir& dir, std::string_view topic,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "record_lines.h"
 #include "work_dir.h"
 
 #include <optional>
@@ -39,9 +40,19 @@ struct AnswerLogRecord {
     std::string answer;
 };
 
+// How an answer log record stands in a line of the answer log.
+struct AnswerLogFormat {
+    using Record = AnswerLogRecord;
+    static bool isWhole(std::string_view line);
+    static AnswerLogRecord read(std::string_view line);
+    static std::string line(const AnswerLogRecord& record);
+};
+
+using AnswerLog = RecordList<AnswerLogFormat>;
+
 // The whole records of the answer log in file order; a short or torn record
 // is skipped. A missing file is created empty.
-std::vector<AnswerLogRecord> readAnswerLog(const WorkDir& dir, std::string_view topic);
+AnswerLog readAnswerLog(const WorkDir& dir, std::string_view topic);
 
 // The last whole record of the answer log, or nothing for an empty log. A
 // missing file is created empty.

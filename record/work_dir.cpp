@@ -34,6 +34,8 @@ public:
     }
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
+    // Hands the descriptor over to the caller, who closes it.
+    int release() { return std::exchange(m_fd, -1); }
     // Closes now and reports whether the close succeeded; close can be the
     // first place a full disk shows on some file systems.
     bool closeChecked() {
@@ -139,6 +141,50 @@ std::filesystem::path WorkDir::pathOf(std::string_view name) const {
 bool WorkDir::exists(std::string_view name) const {
     struct stat info {};
     return ::stat(pathOf(name).c_str(), &info) == 0;
+}
+
+ReadingFile::ReadingFile(int fd, std::size_t size, std::string name)
+    : m_fd(fd), m_size(size), m_name(std::move(name)) {}
+
+ReadingFile::ReadingFile(ReadingFile&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_size(other.m_size), m_name(std::move(other.m_name)) {}
+
+ReadingFile::~ReadingFile() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+std::size_t ReadingFile::readAt(std::size_t offset, std::span<char> buffer) const {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t got = ::pread(m_fd, buffer.data() + done, buffer.size() - done,
+                                    static_cast<off_t>(offset + done));
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw fileErrorFromErrno(errno, m_name);
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+ReadingFile WorkDir::openForReading(std::string_view name) const {
+    Descriptor file = openFile(pathOf(name), O_RDONLY);
+    if (!file.valid()) {
+        throw fileErrorFromErrno(errno, std::string(name));
+    }
+    requireRegularFile(file.get(), name);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        throw fileErrorFromErrno(errno, std::string(name));
+    }
+    return ReadingFile(file.release(), static_cast<std::size_t>(info.st_size), std::string(name));
 }
 
 std::string WorkDir::readAll(std::string_view name) const {

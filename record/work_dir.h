@@ -1,10 +1,36 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace wordbloom {
+
+// A data file open for reading, closed when this goes.
+class ReadingFile {
+public:
+    ReadingFile(ReadingFile&& other) noexcept;
+    ReadingFile(const ReadingFile&) = delete;
+    ReadingFile& operator=(const ReadingFile&) = delete;
+    ReadingFile& operator=(ReadingFile&&) = delete;
+    ~ReadingFile();
+
+    // The size of the file when it was opened.
+    std::size_t size() const { return m_size; }
+
+    // Reads from offset until the buffer is full or the file ends; returns
+    // the count of bytes read. A failure throws FileError.
+    std::size_t readAt(std::size_t offset, std::span<char> buffer) const;
+
+private:
+    friend class WorkDir;
+    ReadingFile(int fd, std::size_t size, std::string name);
+
+    int m_fd;
+    std::size_t m_size;
+    std::string m_name;
+};
 
 // The folder that holds the player's data files. Every file is named by a
 // bare file name inside it; a name that could reach outside the folder is
@@ -28,6 +54,10 @@ public:
         bool whole;
     };
     Prefix readPrefix(std::string_view name, std::size_t maxBytes) const;
+
+    // Opens the file for reading in parts; FileError FileNotFound when it is
+    // missing.
+    ReadingFile openForReading(std::string_view name) const;
 
     // The whole content, after creating the file empty when it is missing.
     // An existing file is never truncated or rewritten.

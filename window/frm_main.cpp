@@ -5,6 +5,7 @@
 #include "flex_grid.h"
 #include "game/messages.h"
 #include "pick_list_combo_box.h"
+#include "pictures.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,11 +22,16 @@ const QString kHelpFile = QStringLiteral("qrc:/help/index.html");
 }
 
 FrmMain::FrmMain(WorkDir dir, Clock& clock, RandomSource& random, QWidget* parent)
-    : QWidget(parent), m_prompter(this), m_help(kHelpFile) {
+    : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
+    // The pictures are rendered and the play history is read while the
+    // controls are being made.
+    PictureSet pictures(devicePixelRatioF());
+    m_form = std::make_unique<MainForm>(std::move(dir), clock, random, *this, m_prompter, m_runner);
+    m_form->BeginStartUp();
     buildControls();
-    m_form = std::make_unique<MainForm>(std::move(dir), clock, random, *this, m_prompter);
     bindEvents();
     setTabOrder();
+    placePictures(pictures);
     m_tmrStart->start();
     m_tmrBp->start();
 }

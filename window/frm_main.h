@@ -4,6 +4,7 @@
 #include "game/main_form.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
+#include "progress_work_runner.h"
 
 #include <QWidget>
 #include <array>
@@ -23,6 +24,7 @@ namespace wordbloom {
 
 class AnswerBox;
 class ClickableFrame;
+class PictureSet;
 class FlexGrid;
 class PickListComboBox;
 class TextListModel;
@@ -84,6 +86,8 @@ protected:
 
 private:
     void buildControls();
+    // Puts each picture in its control, once the set has rendered them.
+    void placePictures(PictureSet& pictures);
     void bindEvents();
     void setTabOrder();
     // Runs one handler to completion. A tick that falls while a handler waits
@@ -92,6 +96,7 @@ private:
     void endProgram();
 
     MessageBoxPrompter m_prompter;
+    ProgressWorkRunner m_runner;
     HelpViewer m_help;
     std::unique_ptr<MainForm> m_form;
     bool m_busy = false;

@@ -60,11 +60,9 @@ QFrame* frame(QWidget* parent, const char* name, int left, int top, int width, i
 
 // A button of picture style: its picture above its caption.
 QToolButton* pictureButton(QWidget* parent, const char* name, int left, int top, int width,
-                           int height, const QString& caption, const QString& art, QSize artSize,
-                           const QString& tip) {
+                           int height, const QString& caption, QSize artSize, const QString& tip) {
     auto* button = control<QToolButton>(parent, name, left, top, width, height);
     button->setText(caption);
-    button->setIcon(pictureIcon(art, artSize));
     button->setIconSize(artSize);
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextUnderIcon);
@@ -125,28 +123,21 @@ QListView* listBox(QWidget* parent, const char* name, int left, int top, int wid
 void FrmMain::buildControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Wordbloom"));
-    setWindowIcon(pictureIcon(QStringLiteral("start"), QSize(32, 32)));
     setFixedSize(pixelsFromTwips(9465), pixelsFromTwips(6780));
     setFont(windowFont(9));
 
     // The toolbar row.
     m_image1 = control<QLabel>(this, "Image1", 150, 150, 4860, 945);
-    m_image1->setPixmap(picture(QStringLiteral("title"), QSize(324, 63), devicePixelRatioF()));
-    m_cmdStart =
-        pictureButton(this, "cmdStart", 5175, 150, 840, 915, QStringLiteral("スタート"),
-                      QStringLiteral("start"), {32, 32}, QStringLiteral("ゲームをスタートします"));
-    m_cmdHozon =
-        pictureButton(this, "cmdHozon", 6000, 150, 840, 915, QStringLiteral("保存"),
-                      QStringLiteral("save"), {32, 32}, QStringLiteral("データを保存します"));
+    m_cmdStart = pictureButton(this, "cmdStart", 5175, 150, 840, 915, QStringLiteral("スタート"),
+                               {32, 32}, QStringLiteral("ゲームをスタートします"));
+    m_cmdHozon = pictureButton(this, "cmdHozon", 6000, 150, 840, 915, QStringLiteral("保存"),
+                               {32, 32}, QStringLiteral("データを保存します"));
     m_cmdClear = pictureButton(this, "cmdClear", 6825, 150, 840, 915, QStringLiteral("クリア"),
-                               QStringLiteral("clear"), {32, 32},
-                               QStringLiteral("履歴データをクリアします"));
-    m_cmdHelp =
-        pictureButton(this, "cmdHelp", 7650, 150, 840, 915, QStringLiteral("ヘルプ"),
-                      QStringLiteral("help"), {32, 32}, QStringLiteral("ヘルプファイルを開きます"));
-    m_cmdEnd =
-        pictureButton(this, "cmdEnd", 8475, 150, 840, 915, QStringLiteral("終了"),
-                      QStringLiteral("end"), {32, 32}, QStringLiteral("プログラムを終了します"));
+                               {32, 32}, QStringLiteral("履歴データをクリアします"));
+    m_cmdHelp = pictureButton(this, "cmdHelp", 7650, 150, 840, 915, QStringLiteral("ヘルプ"),
+                              {32, 32}, QStringLiteral("ヘルプファイルを開きます"));
+    m_cmdEnd = pictureButton(this, "cmdEnd", 8475, 150, 840, 915, QStringLiteral("終了"), {32, 32},
+                             QStringLiteral("プログラムを終了します"));
     setColours(control<QFrame>(this, "Line1_1", 150, 1260, 9150, 15), std::nullopt, 0x00000000);
     setColours(control<QFrame>(this, "Line1_0", 150, 1275, 9150, 15), std::nullopt, 0x00FFFFFF);
 
@@ -154,19 +145,15 @@ void FrmMain::buildControls() {
     m_frame1 = frame(this, "Frame1", 130, 1300, 9240, 5370);
     for (int index = 3; index >= 1; --index) {
         const char* names[] = {"imgStart1", "imgStart2", "imgStart3"};
-        const QString art[] = {QStringLiteral("signal_red"), QStringLiteral("signal_yellow"),
-                               QStringLiteral("signal_green")};
         auto* image = control<QLabel>(m_frame1, names[index - 1], 180, 270, 480, 480);
-        image->setPixmap(picture(art[index - 1], QSize(32, 32), devicePixelRatioF()));
         m_imgStart[static_cast<std::size_t>(index - 1)] = image;
     }
     auto* label1 = control<QLabel>(m_frame1, "Label1_1", 900, 195, 1155, 330);
     label1->setText(QStringLiteral("プレイ秒数"));
     setFontSize(label1, 11.25);
     m_cboJikan = comboBox(m_frame1, "cboJikan", 900, 450, 1065, 405, 14.25, kPaleYellow);
-    m_chkAs =
-        pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), QStringLiteral("autosave"),
-                      {16, 16}, QStringLiteral("履歴の自動保存を制御します"));
+    m_chkAs = pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), {16, 16},
+                            QStringLiteral("履歴の自動保存を制御します"));
     m_chkAs->setCheckable(true);
 
     auto* frame2 = frame(m_frame1, "Frame2", 3000, 150, 5955, 735);
@@ -183,8 +170,7 @@ void FrmMain::buildControls() {
     hint->setToolTip(QStringLiteral("クリックすると元の文字がわかります"));
     m_cboMondai = comboBox(m_frame1, "cboMondai", 650, 1125, 5025, 435, 15.75, 0x00C0EEFF);
     m_cboMondai->setEditText(QStringLiteral("一番食べたいもの"));
-    m_cmdStart2 = pictureButton(m_frame1, "cmdStart2", 5750, 1125, 465, 420, QString(),
-                                QStringLiteral("start_shown"), {24, 22},
+    m_cmdStart2 = pictureButton(m_frame1, "cmdStart2", 5750, 1125, 465, 420, QString(), {24, 22},
                                 QStringLiteral("表示中の問いでゲームスタート"));
     m_msgRireki2 = control<FlexGrid>(m_frame1, "msgRireki2", 6300, 1125, 2715, 2010);
     setFontSize(m_msgRireki2, 9);
@@ -201,7 +187,7 @@ void FrmMain::buildControls() {
 
     m_cmdSyousai =
         pictureButton(m_frame1, "cmdSyousai", 240, 2400, 960, 720, QStringLiteral("履歴表示"),
-                      QStringLiteral("history"), {32, 32}, QStringLiteral("履歴を表示します"));
+                      {32, 32}, QStringLiteral("履歴を表示します"));
     m_cmdSyousai->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_cmdSyousai->setIconSize({24, 24});
     m_optRendata2 = control<QRadioButton>(m_frame1, "optRendata2", 1425, 2400, 1590, 405);
@@ -245,6 +231,23 @@ void FrmMain::buildControls() {
     for (QTimer* timer : {m_tmrStart, m_tmrBp}) {
         timer->setInterval(1000);
     }
+}
+
+void FrmMain::placePictures(PictureSet& pictures) {
+    const QIcon start = pictures.icon(QStringLiteral("start"));
+    setWindowIcon(start);
+    m_image1->setPixmap(pictures.picture(QStringLiteral("title")));
+    m_cmdStart->setIcon(start);
+    m_cmdHozon->setIcon(pictures.icon(QStringLiteral("save")));
+    m_cmdClear->setIcon(pictures.icon(QStringLiteral("clear")));
+    m_cmdHelp->setIcon(pictures.icon(QStringLiteral("help")));
+    m_cmdEnd->setIcon(pictures.icon(QStringLiteral("end")));
+    m_imgStart[0]->setPixmap(pictures.picture(QStringLiteral("signal_red")));
+    m_imgStart[1]->setPixmap(pictures.picture(QStringLiteral("signal_yellow")));
+    m_imgStart[2]->setPixmap(pictures.picture(QStringLiteral("signal_green")));
+    m_chkAs->setIcon(pictures.icon(QStringLiteral("autosave")));
+    m_cmdStart2->setIcon(pictures.icon(QStringLiteral("start_shown")));
+    m_cmdSyousai->setIcon(pictures.icon(QStringLiteral("history")));
 }
 
 void FrmMain::setTabOrder() {

@@ -1,25 +1,72 @@
 #include "pictures.h"
 
 #include <QPainter>
+#include <QSize>
 #include <QSvgRenderer>
+
+#include <stdexcept>
+#include <utility>
 
 namespace wordbloom {
 
-QPixmap picture(const QString& name, QSize size, qreal devicePixelRatio) {
+namespace {
+
+// Every picture of the window and the size it is shown at.
+const std::pair<const char*, QSize> kPictures[] = {
+    {"title", {324, 63}},     {"start", {32, 32}},         {"save", {32, 32}},
+    {"clear", {32, 32}},      {"help", {32, 32}},          {"end", {32, 32}},
+    {"signal_red", {32, 32}}, {"signal_yellow", {32, 32}}, {"signal_green", {32, 32}},
+    {"autosave", {16, 16}},   {"start_shown", {24, 22}},   {"history", {32, 32}},
+};
+
+// Renders on any thread: images, unlike pixmaps, need not be made on the
+// window's thread.
+QImage render(const QString& name, QSize size, qreal devicePixelRatio) {
     QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
 }
 
-QIcon pictureIcon(const QString& name, QSize size) {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        icon.addPixmap(picture(name, size, ratio));
+} // namespace
+
+PictureSet::PictureSet(qreal devicePixelRatio)
+    : m_rendering(std::async(std::launch::async, [devicePixelRatio] {
+          std::map<QString, Rendered> rendered;
+          for (const auto& [name, size] : kPictures) {
+              const QString key = QString::fromLatin1(name);
+              rendered[key] = {render(key, size, 1.0), devicePixelRatio > 1.0
+                                                           ? render(key, size, devicePixelRatio)
+                                                           : QImage()};
+          }
+          return rendered;
+      })) {}
+
+const PictureSet::Rendered& PictureSet::rendered(const QString& name) {
+    if (m_rendering.valid()) {
+        m_rendered = m_rendering.get();
+    }
+    const auto found = m_rendered.find(name);
+    if (found == m_rendered.end()) {
+        throw std::logic_error("no picture named " + name.toStdString());
+    }
+    return found->second;
+}
+
+QPixmap PictureSet::picture(const QString& name) {
+    const Rendered& images = rendered(name);
+    return QPixmap::fromImage(images.screen.isNull() ? images.plain : images.screen);
+}
+
+QIcon PictureSet::icon(const QString& name) {
+    const Rendered& images = rendered(name);
+    QIcon icon(QPixmap::fromImage(images.plain));
+    if (!images.screen.isNull()) {
+        icon.addPixmap(QPixmap::fromImage(images.screen));
     }
     return icon;
 }

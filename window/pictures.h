@@ -1,16 +1,39 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
-#include <QSize>
 #include <QString>
+
+#include <future>
+#include <map>
 
 namespace wordbloom {
 
 // The window's pictures, drawn as SVG and compiled in as resources
-// (":/art/<name>.svg"). They are rendered at the screen's pixel ratio so that
-// they stay sharp on high-density screens.
-QPixmap picture(const QString& name, QSize size, qreal devicePixelRatio = 1.0);
-QIcon pictureIcon(const QString& name, QSize size);
+// (":/art/<name>.svg"), each at its one size. The set starts rendering them
+// all on a thread of its own when it is made, so that the window can go on
+// making its controls meanwhile; the first picture asked for waits for them.
+// They are rendered at ratio 1 and, on a high-density screen, at the
+// screen's pixel ratio too, so that they stay sharp there.
+class PictureSet {
+public:
+    explicit PictureSet(qreal devicePixelRatio);
+
+    // The picture at the screen's pixel ratio.
+    QPixmap picture(const QString& name);
+    // The picture as an icon, with each rendering of it.
+    QIcon icon(const QString& name);
+
+private:
+    struct Rendered {
+        QImage plain;  // ratio 1
+        QImage screen; // the screen's ratio; null when that is 1
+    };
+    const Rendered& rendered(const QString& name);
+
+    std::future<std::map<QString, Rendered>> m_rendering;
+    std::map<QString, Rendered> m_rendered;
+};
 
 } // namespace wordbloom

@@ -4,6 +4,7 @@
 #include "game/game_view.h"
 #include "game/prompter.h"
 #include "game/random_source.h"
+#include "game/work_runner.h"
 
 #include <deque>
 #include <map>
@@ -40,6 +41,20 @@ public:
     MessageAnswer ask(const Message& message) override;
     std::deque<MessageAnswer> answers;
     std::vector<Message> shown;
+};
+
+// Runs the work at once and keeps what each start said it was doing.
+class FakeWorkRunner final : public WorkRunner {
+public:
+    std::unique_ptr<PendingWork> start(const std::string& what,
+                                       std::function<void()> work) override {
+        runs.push_back(what);
+        return m_inline.start(what, std::move(work));
+    }
+    std::vector<std::string> runs;
+
+private:
+    InlineWorkRunner m_inline;
 };
 
 // Keeps what a player would see, as the window would show it.

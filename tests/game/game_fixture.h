@@ -21,8 +21,8 @@ protected:
 
     MainForm& form() {
         if (!m_form) {
-            m_form =
-                std::make_unique<MainForm>(WorkDir(temp.path()), clock, random, view, prompter);
+            m_form = std::make_unique<MainForm>(WorkDir(temp.path()), clock, random, view, prompter,
+                                                runner);
             m_form->StartUp();
         }
         return *m_form;
@@ -68,6 +68,7 @@ protected:
     FakeRandom random;
     FakeView view;
     FakePrompter prompter;
+    FakeWorkRunner runner;
 
 private:
     std::unique_ptr<MainForm> m_form;

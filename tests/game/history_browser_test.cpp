@@ -42,7 +42,8 @@ TEST_F(GameTest, StartUpFillsTheWindowFromTheDataFiles) {
                                                  "0", "0", "3", "0.05/秒", "60秒"}}));
     EXPECT_EQ(form().state().intBarWidth, 8745);
     EXPECT_EQ(form().state().intKai, 0);
-    EXPECT_FALSE(temp.exists("一番食べたいもの.txt")); // showing a topic does not load it
+    EXPECT_EQ(runner.runs, (Texts{kLoadingPlayHistory})); // read as long work
+    EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));    // showing a topic does not load it
 }
 
 TEST_F(GameTest, StartUpLeavesAnUncheckedSwitchAndItsFileAlone) {
@@ -70,7 +71,7 @@ TEST_F(GameTest, StartUpStopsOnAMissingOrBadFile) {
         } else {
             std::filesystem::remove(folder.path() / name);
         }
-        MainForm failing(WorkDir(folder.path()), clock, random, view, prompter);
+        MainForm failing(WorkDir(folder.path()), clock, random, view, prompter, runner);
         try {
             failing.StartUp();
             ADD_FAILURE() << name;
@@ -149,6 +150,7 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
     startGame();
     answerAll({"うどん", "そば"});
     form().cmdSyousai_Click();
+    EXPECT_EQ(runner.runs.back(), kLoadingTopicHistory);
     EXPECT_TRUE(view.panelVisible);
     EXPECT_EQ(view.panelTopicText, "一番食べたいもの");
     EXPECT_EQ(view.panelAssociations, (Texts{"すし", "そば", "うどん"}));

@@ -38,7 +38,7 @@ protected:
     MainForm& dataForm() {
         if (!m_form) {
             m_form = std::make_unique<MainForm>(WorkDir(temp.path() / "data"), clock, random, view,
-                                                prompter);
+                                                prompter, runner);
             m_form->StartUp();
         }
         return *m_form;

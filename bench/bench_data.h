@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wordbloom::bench {
+
+// Makes texts that look like a player's answers and topics: a few kana and
+// kanji, now and then a Latin letter or digit. The same seed gives the same
+// texts, so every run measures the same data.
+class TextMaker {
+public:
+    explicit TextMaker(unsigned seed) : m_random(seed) {}
+    // A word of two to eight characters.
+    std::string word();
+    // Words that are all different from one another.
+    std::vector<std::string> distinctWords(std::size_t count);
+
+    std::size_t below(std::size_t limit);
+
+private:
+    std::mt19937 m_random;
+};
+
+// The data files as the game writes them, in code page 932 with CR LF.
+std::string topicListFile(const std::vector<std::string>& topics);
+std::string playHistoryFile(std::size_t records, const std::vector<std::string>& topics);
+std::string answerLogFile(std::size_t records, const std::vector<std::string>& answers);
+std::string associationListFile(const std::vector<std::string>& entries);
+
+// Topic names that can name their files.
+std::vector<std::string> topicNames(std::size_t count);
+
+// A fresh folder for one data set, removed with everything in it afterwards.
+class DataFolder {
+public:
+    DataFolder();
+    DataFolder(const DataFolder&) = delete;
+    DataFolder& operator=(const DataFolder&) = delete;
+    ~DataFolder();
+
+    const std::filesystem::path& path() const { return m_path; }
+    void write(std::string_view name, std::string_view bytes) const;
+    std::size_t sizeOf(std::string_view name) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace wordbloom::bench

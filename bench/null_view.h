@@ -1,0 +1,60 @@
+#pragma once
+
+#include "game/game_view.h"
+#include "game/prompter.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace wordbloom::bench {
+
+// A view that shows nothing: what the logic costs without a window. The two
+// topic boxes hold fixed topics.
+class NullView final : public GameView {
+public:
+    NullView(std::string topic, std::string panelTopic)
+        : m_topic(std::move(topic)), m_panelTopic(std::move(panelTopic)) {}
+
+    std::string displayedTopic() const override { return m_topic; }
+    void setDisplayedTopic(const std::string&) override {}
+    void setTopicLists(const std::vector<std::string>&) override {}
+    void setLabelText(CounterLabel, const std::string&) override {}
+    void clearAnswerBox() override {}
+    void focusAnswerBox() override {}
+    void focusStartButton() override {}
+    void setStartEnabled(bool) override {}
+    void setBarWidth(int) override {}
+    int barLayoutWidth() const override { return 8745; }
+    void showStartImage(int) override {}
+    void resetAnswerGrid(const GridLayout&) override {}
+    void addAnswerRow(std::size_t, const std::string&, AnswerKind) override {}
+    void setAnswerGridTopRow(std::size_t) override {}
+    void showAssociations(const IndexedTexts&) override {}
+    void associationAdded(const IndexedTexts&) override {}
+    void setAssociationsVisible(bool) override {}
+    void selectAssociationOption(bool) override {}
+    void setPlayLengthChoices(const std::vector<std::string>&) override {}
+    void setPlayLengthText(const std::string&) override {}
+    void setAutoSaveState(int) override {}
+    void resetHistoryGrid(const GridLayout&) override {}
+    void showHistoryRows(const PlayHistoryGrid&) override {}
+    void historyRowAdded(const PlayHistoryGrid&) override {}
+    void setHistoryGridTopRow(std::size_t) override {}
+    std::string panelTopic() const override { return m_panelTopic; }
+    void setPanelTopic(const std::string&) override {}
+    void resetTopicLogGrid(const GridLayout&) override {}
+    void showTopicHistory(const TopicHistory&) override {}
+    void setTopicPanelVisible(bool) override {}
+
+private:
+    std::string m_topic;
+    std::string m_panelTopic;
+};
+
+// A message box would stop a measurement: any message is a failure.
+class FailingPrompter final : public Prompter {
+public:
+    MessageAnswer ask(const Message& message) override { throw std::runtime_error(message.text); }
+};
+
+} // namespace wordbloom::bench

@@ -1,0 +1,109 @@
+#include "record/file_error.h"
+#include "window/progress_work_runner.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QTest>
+#include <QWidget>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using namespace std::chrono_literals;
+using wordbloom::ProgressWorkRunner;
+
+namespace {
+
+// Notes every progress dialog that shows, and its text.
+class ProgressWatcher final : public QObject {
+public:
+    ProgressWatcher() { qApp->installEventFilter(this); }
+    ~ProgressWatcher() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (const auto* dialog = qobject_cast<QProgressDialog*>(watched)) {
+                shownText = dialog->labelText();
+                shown = true;
+            }
+        }
+        return false;
+    }
+
+    std::atomic<bool> shown = false;
+    QString shownText;
+};
+
+bool anyProgressVisible() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QProgressDialog*>(widget) != nullptr && widget->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class ProgressWorkRunnerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void slowWorkShowsItsTextUntilItEnds() {
+        QWidget window;
+        window.show();
+        ProgressWorkRunner runner(&window, 50ms);
+        ProgressWatcher watcher;
+        int result = 0;
+        runner.run("お題の履歴を読み込んでいます…", [&] {
+            // Slow until the dialog has shown, with a bound in case it never does.
+            const auto giveUp = std::chrono::steady_clock::now() + 5s;
+            while (!watcher.shown && std::chrono::steady_clock::now() < giveUp) {
+                std::this_thread::sleep_for(5ms);
+            }
+            result = 42;
+        });
+        QVERIFY(watcher.shown);
+        QCOMPARE(watcher.shownText, QStringLiteral("お題の履歴を読み込んでいます…"));
+        QCOMPARE(result, 42);
+        QVERIFY(!anyProgressVisible());
+    }
+
+    void quickWorkShowsNothing() {
+        QWidget window;
+        window.show();
+        ProgressWorkRunner runner(&window);
+        ProgressWatcher watcher;
+        bool done = false;
+        runner.run("履歴を読み込んでいます…", [&] { done = true; });
+        QVERIFY(done);
+        QTest::qWait(400); // past the delay: the dialog went with the work
+        QVERIFY(!watcher.shown);
+    }
+
+    void startedWorkGoesOnWhileTheCallerDoes() {
+        ProgressWorkRunner runner(nullptr);
+        std::atomic<bool> callerWent = false;
+        bool sawCaller = false;
+        const auto pending = runner.start("…", [&] {
+            const auto giveUp = std::chrono::steady_clock::now() + 5s;
+            while (!callerWent && std::chrono::steady_clock::now() < giveUp) {
+                std::this_thread::sleep_for(1ms);
+            }
+            sawCaller = callerWent;
+        });
+        callerWent = true;
+        pending->wait();
+        QVERIFY(sawCaller);
+    }
+
+    void whatTheWorkThrowsComesBack() {
+        ProgressWorkRunner runner(nullptr);
+        QVERIFY_THROWS_EXCEPTION(wordbloom::FileError, runner.run("…", [] {
+            throw wordbloom::FileError(wordbloom::ErrorNumber::FileNotFound, "履歴.txt", "");
+        }));
+    }
+};
+
+QTEST_MAIN(ProgressWorkRunnerTest)
+#include "progress_work_runner_test.moc"
