@@ -36,6 +36,16 @@ void setFontSize(QWidget* widget, double pointSize) {
     widget->setFont(windowFont(pointSize));
 }
 
+// A control that shows a caption in the window's font at a given size.
+template <typename Widget>
+Widget* captioned(QWidget* parent, const char* name, int left, int top, int width, int height,
+                  const QString& caption, double pointSize) {
+    auto* widget = control<Widget>(parent, name, left, top, width, height);
+    widget->setText(caption);
+    setFontSize(widget, pointSize);
+    return widget;
+}
+
 void setColours(QWidget* widget, std::optional<std::uint32_t> text,
                 std::optional<std::uint32_t> background) {
     QPalette palette = widget->palette();
@@ -148,9 +158,8 @@ void FrmMain::buildControls() {
         auto* image = control<QLabel>(m_frame1, names[index - 1], 180, 270, 480, 480);
         m_imgStart[static_cast<std::size_t>(index - 1)] = image;
     }
-    auto* label1 = control<QLabel>(m_frame1, "Label1_1", 900, 195, 1155, 330);
-    label1->setText(QStringLiteral("プレイ秒数"));
-    setFontSize(label1, 11.25);
+    captioned<QLabel>(m_frame1, "Label1_1", 900, 195, 1155, 330, QStringLiteral("プレイ秒数"),
+                      11.25);
     m_cboJikan = comboBox(m_frame1, "cboJikan", 900, 450, 1065, 405, 14.25, kPaleYellow);
     m_chkAs = pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), {16, 16},
                             QStringLiteral("履歴の自動保存を制御します"));
@@ -190,12 +199,10 @@ void FrmMain::buildControls() {
                       {32, 32}, QStringLiteral("履歴を表示します"));
     m_cmdSyousai->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_cmdSyousai->setIconSize({24, 24});
-    m_optRendata2 = control<QRadioButton>(m_frame1, "optRendata2", 1425, 2400, 1590, 405);
-    m_optRendata2->setText(QStringLiteral("既存表示"));
-    setFontSize(m_optRendata2, 11.25);
-    m_optRendata = control<QRadioButton>(m_frame1, "optRendata", 1425, 2775, 1590, 405);
-    m_optRendata->setText(QStringLiteral("既存非表示"));
-    setFontSize(m_optRendata, 11.25);
+    m_optRendata2 = captioned<QRadioButton>(m_frame1, "optRendata2", 1425, 2400, 1590, 405,
+                                            QStringLiteral("既存表示"), 11.25);
+    m_optRendata = captioned<QRadioButton>(m_frame1, "optRendata", 1425, 2775, 1590, 405,
+                                           QStringLiteral("既存非表示"), 11.25);
     m_associationModel = new TextListModel(this);
     m_lstRenData = listBox(m_frame1, "lstRenData", 3075, 2400, 3100, 780, m_associationModel);
     m_msgRireki = control<FlexGrid>(m_frame1, "msgRireki", 225, 3225, 8790, 1965);
@@ -210,12 +217,10 @@ void FrmMain::buildControls() {
     m_fraRireki->setFrameShadow(QFrame::Sunken);
     m_fraRireki->setAutoFillBackground(true);
     m_cboMondai2 = comboBox(m_fraRireki, "cboMondai2", 150, 300, 6090, 435, 15.75, kPaleYellow);
-    m_cmdRenClr = control<QPushButton>(m_fraRireki, "cmdRenClr", 6375, 300, 1290, 390);
-    m_cmdRenClr->setText(QStringLiteral("履歴削除"));
-    setFontSize(m_cmdRenClr, 11.25);
-    m_cmdModoru = control<QPushButton>(m_fraRireki, "cmdModoru", 7800, 300, 1290, 390);
-    m_cmdModoru->setText(QStringLiteral("戻る"));
-    setFontSize(m_cmdModoru, 11.25);
+    m_cmdRenClr = captioned<QPushButton>(m_fraRireki, "cmdRenClr", 6375, 300, 1290, 390,
+                                         QStringLiteral("履歴削除"), 11.25);
+    m_cmdModoru = captioned<QPushButton>(m_fraRireki, "cmdModoru", 7800, 300, 1290, 390,
+                                         QStringLiteral("戻る"), 11.25);
     m_panelAssociationModel = new TextListModel(this);
     m_lstRendata2 =
         listBox(m_fraRireki, "lstRendata2", 150, 825, 2640, 4335, m_panelAssociationModel);
