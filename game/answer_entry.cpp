@@ -22,10 +22,11 @@ bool MainForm::txtKaitou_Enter(const std::string& typed) {
     if (entered.empty()) {
         return false;
     }
-    const std::string topic = m_view.displayedTopic();
-    if (!topicIsUsable(topic)) {
+    const auto usable = usableTopic(m_view.displayedTopic());
+    if (!usable) {
         return true;
     }
+    const std::string& topic = *usable;
     // The answer is judged and kept in the form it will have when it comes
     // back from the files, so it matches itself in later games.
     const std::string answer = roundTripForm(entered);

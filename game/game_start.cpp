@@ -18,11 +18,11 @@ std::size_t drawIndex(std::size_t count, float r) {
 } // namespace
 
 void MainForm::cboMondai_Click() {
-    const std::string topic = m_view.displayedTopic();
-    if (!topicIsUsable(topic)) {
+    const auto topic = usableTopic(m_view.displayedTopic());
+    if (!topic) {
         return;
     }
-    LoadAssociationList(topic);
+    LoadAssociationList(*topic);
     m_view.setAssociationsVisible(true);
     // The focus cannot go to a disabled button during a countdown or a game.
     if (m_startEnabled) {
@@ -35,24 +35,25 @@ void MainForm::cmdStart_Click() {
         m_prompter.ask(noTopicsMessage());
         return;
     }
-    const std::string& topic = m_topics[drawIndex(m_topics.size(), m_random.nextUniform())];
-    if (!topicIsUsable(topic)) {
+    const auto topic = usableTopic(m_topics[drawIndex(m_topics.size(), m_random.nextUniform())]);
+    if (!topic) {
         return;
     }
     StartGame(true);
-    m_view.setDisplayedTopic(topic);
-    if (LoadTopic()) {
+    m_view.setDisplayedTopic(*topic);
+    if (LoadTopic(*topic)) {
         setStartEnabled(false);
     }
 }
 
 void MainForm::cmdStart2_Click() {
-    if (!topicIsUsable(m_view.displayedTopic())) {
+    const auto topic = usableTopic(m_view.displayedTopic());
+    if (!topic) {
         return;
     }
     StartGame(false);
     setStartEnabled(false);
-    LoadTopic();
+    LoadTopic(*topic);
 }
 
 void MainForm::StartGame(bool emptyTopicBox) {
@@ -73,8 +74,7 @@ void MainForm::StartGame(bool emptyTopicBox) {
     showCounters();
 }
 
-bool MainForm::LoadTopic() {
-    const std::string topic = m_view.displayedTopic();
+bool MainForm::LoadTopic(const std::string& topic) {
     std::vector<std::string> entries;
     std::optional<AnswerLogRecord> last;
     try {

@@ -21,7 +21,15 @@ struct GameState {
     std::int16_t intOk = 0;       // new answers in this game
     std::int16_t intChu = 0;      // existing answers
     std::int16_t intNg = 0;       // duplicate answers
+    // The play length the running or last game was played with, taken when its
+    // play clock starts: a change of intJikan applies to the next game. 0
+    // before the first game.
+    std::int16_t gameLength = 0;
 };
+
+// The play length that a game's record and rate use: the one it was played
+// with, or the setting when answers came before any game was played.
+std::int16_t lengthOfGame(const GameState& state);
 
 // Adds to a 16-bit counter, stopping at 32767 instead of wrapping round.
 std::int16_t saturatingAdd(std::int16_t counter, std::int64_t amount);

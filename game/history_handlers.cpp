@@ -10,18 +10,18 @@ void MainForm::msgRireki_Click(std::size_t row) {
     if (row == 0 || row >= m_history.rowCount()) {
         return;
     }
-    const std::string topic = m_history.record(row).topic;
-    if (!topicIsUsable(topic)) {
+    const auto topic = usableTopic(m_history.record(row).topic);
+    if (!topic) {
         return;
     }
     std::vector<std::string> entries;
     try {
-        entries = readAssociationList(m_dir, topic);
+        entries = readAssociationList(m_dir, *topic);
     } catch (const FileError& error) {
         reportFileError(error, "お題のファイルを読み込めませんでした。");
         return;
     }
-    m_view.setDisplayedTopic(topic);
+    m_view.setDisplayedTopic(*topic);
     m_associations.assign(std::move(entries));
     m_view.showAssociations(m_associations);
 }
@@ -41,13 +41,14 @@ void MainForm::cmdClear_Click() {
     m_prompter.ask(playHistoryClearedMessage());
 }
 
-void MainForm::ShowTopicHistory(const std::string& topic) {
-    if (!topicIsUsable(topic)) {
+void MainForm::ShowTopicHistory(const std::string& shown) {
+    const auto topic = usableTopic(shown);
+    if (!topic) {
         return;
     }
     TopicHistory loaded;
     try {
-        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, topic); });
+        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, *topic); });
     } catch (const FileError& error) {
         reportFileError(error, "お題の履歴を読み込めませんでした。");
         return;
@@ -60,7 +61,7 @@ void MainForm::ShowTopicHistory(const std::string& topic) {
 
 void MainForm::cmdSyousai_Click() {
     const std::string topic = m_view.displayedTopic();
-    if (!topicIsUsable(topic)) {
+    if (!usableTopic(topic)) {
         return;
     }
     m_view.setPanelTopic(topic);
@@ -88,24 +89,25 @@ void MainForm::optRendata_Click() {
 }
 
 void MainForm::optRendata2_Click() {
-    const std::string topic = m_view.displayedTopic();
-    if (!topicIsUsable(topic)) {
+    const auto topic = usableTopic(m_view.displayedTopic());
+    if (!topic) {
         return;
     }
-    LoadAssociationList(topic);
+    LoadAssociationList(*topic);
     m_view.setAssociationsVisible(true);
 }
 
 void MainForm::cmdRenClr_Click() {
-    const std::string topic = m_view.panelTopic();
-    if (!topicIsUsable(topic)) {
+    const std::string shown = m_view.panelTopic();
+    const auto topic = usableTopic(shown);
+    if (!topic) {
         return;
     }
-    if (m_prompter.ask(clearTopicConfirmation(topic)) != MessageAnswer::Ok) {
+    if (m_prompter.ask(clearTopicConfirmation(shown)) != MessageAnswer::Ok) {
         return;
     }
     try {
-        ClearTopicData(m_dir, topic);
+        ClearTopicData(m_dir, *topic);
     } catch (const FileError& error) {
         reportFileError(error, "お題のデータをクリアできませんでした。");
         return;

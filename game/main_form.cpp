@@ -13,6 +13,10 @@ namespace {
 constexpr int kShortestPlayLength = 10;
 constexpr int kLongestPlayLength = 180;
 
+// Rejected topics of the list get a box each up to this many; the rest are
+// counted in one last box.
+constexpr std::size_t kRejectedTopicBoxes = 5;
+
 std::vector<std::string> playLengthChoices() {
     std::vector<std::string> choices;
     for (int seconds = kShortestPlayLength; seconds <= kLongestPlayLength; seconds += 10) {
@@ -71,11 +75,17 @@ void MainForm::StartUp() {
     m_view.setPlayLengthChoices(playLengthChoices());
     m_view.setPlayLengthText(std::to_string(m_state.intJikan));
 
+    std::size_t rejected = 0;
     LoadTopicList(
         m_dir, [&](const std::string& topic) { m_topics.push_back(topic); },
-        [&](const std::string& topic, char forbidden) {
-            m_prompter.ask(topicRejectedMessage(topic, forbidden));
+        [&](const std::string& topic, const TopicRefusal& refusal) {
+            if (++rejected <= kRejectedTopicBoxes) {
+                m_prompter.ask(topicRejectedMessage(topic, refusal));
+            }
         });
+    if (rejected > kRejectedTopicBoxes) {
+        m_prompter.ask(moreTopicsRejectedMessage(rejected - kRejectedTopicBoxes));
+    }
     m_view.setTopicLists(m_topics);
     m_view.setDisplayedTopic(m_topics.empty() ? std::string() : m_topics.front());
 
@@ -119,12 +129,12 @@ void MainForm::setStartEnabled(bool enabled) {
     m_view.setStartEnabled(enabled);
 }
 
-bool MainForm::topicIsUsable(const std::string& topic) {
-    if (const auto character = unusableTopicCharacter(topic)) {
-        m_prompter.ask(unusableTopicMessageBox(topic, *character));
-        return false;
+std::optional<std::string> MainForm::usableTopic(const std::string& topic) {
+    if (const auto refusal = refuseTopic(topic)) {
+        m_prompter.ask(unusableTopicMessageBox(topic, *refusal));
+        return std::nullopt;
     }
-    return true;
+    return storedTopic(topic);
 }
 
 void MainForm::reportFileError(const FileError& error, const std::string& context) {

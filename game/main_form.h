@@ -75,16 +75,16 @@ public:
 private:
     void StartGame(bool emptyTopicBox);
     void ShowTopicHistory(const std::string& topic);
-    bool LoadTopic();
+    bool LoadTopic(const std::string& topic);
     void LoadAssociationList(const std::string& topic);
     void showCounters();
     void endGame();
     void saveSettings();
     void setStartEnabled(bool enabled);
 
-    // Shows the "不正文字" message and returns false when the topic cannot
-    // name its files.
-    bool topicIsUsable(const std::string& topic);
+    // The topic in the form the files keep it, or nothing after telling the
+    // player why it cannot be used.
+    std::optional<std::string> usableTopic(const std::string& topic);
     void reportFileError(const FileError& error, const std::string& context);
 
     WorkDir m_dir;

@@ -1,22 +1,58 @@
 #include "messages.h"
 
 #include "record/settings_file.h"
-#include "record/topic_files.h"
 #include "record/topic_list_file.h"
+
+#include <vector>
 
 namespace wordbloom {
 
 namespace {
+
 constexpr const char* kConfirmTitle = "クリア確認";
+constexpr const char* kUnusableTopicTitle = "使えないお題";
+
+// Longer texts keep this many characters from each end.
+constexpr std::size_t kElisionKeeps = 30;
+
+bool startsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
 }
 
-Message topicRejectedMessage(std::string_view topic, char forbidden) {
-    return {topicRejectionMessage(topic, forbidden), kForbiddenCharacterTitle,
+const char* titleFor(const TopicRefusal& refusal) {
+    return refusal.kind == TopicRefusal::Kind::Character ? kForbiddenCharacterTitle
+                                                         : kUnusableTopicTitle;
+}
+
+} // namespace
+
+std::string elideForMessage(std::string_view text) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (startsCharacter(text[at])) {
+            starts.push_back(at);
+        }
+    }
+    if (starts.size() <= 2 * kElisionKeeps + 1) {
+        return std::string(text);
+    }
+    return std::string(text.substr(0, starts[kElisionKeeps])) + "…" +
+           std::string(text.substr(starts[starts.size() - kElisionKeeps]));
+}
+
+Message topicRejectedMessage(std::string_view topic, const TopicRefusal& refusal) {
+    return {topicRejectionMessage(elideForMessage(topic), refusal), titleFor(refusal),
             MessageIcon::Critical, MessageButtons::Ok};
 }
 
-Message unusableTopicMessageBox(std::string_view topic, std::string_view character) {
-    return {unusableTopicMessage(topic, character), kForbiddenCharacterTitle, MessageIcon::Critical,
+Message moreTopicsRejectedMessage(std::size_t count) {
+    return {"ほかにも " + std::to_string(count) + " 個のお題が使えないため飛ばしました。「" +
+                kTopicListFileName + "」を確かめてください。",
+            kUnusableTopicTitle, MessageIcon::Critical, MessageButtons::Ok};
+}
+
+Message unusableTopicMessageBox(std::string_view topic, const TopicRefusal& refusal) {
+    return {elideForMessage(topic) + refusal.reason, titleFor(refusal), MessageIcon::Critical,
             MessageButtons::Ok};
 }
 
@@ -41,12 +77,12 @@ Message playHistoryClearedMessage() {
 }
 
 Message clearTopicConfirmation(std::string_view topic) {
-    return {std::string(topic) + "のデータをクリアします。よろしいですか？", kConfirmTitle,
+    return {elideForMessage(topic) + "のデータをクリアします。よろしいですか？", kConfirmTitle,
             MessageIcon::Exclamation, MessageButtons::OkCancel};
 }
 
 Message fileErrorMessage(const FileError& error, std::string_view whatFailed) {
-    return {std::string(whatFailed) + "\n\nファイル: " + error.fileName() +
+    return {std::string(whatFailed) + "\n\nファイル: " + elideForMessage(error.fileName()) +
                 "\n理由: " + error.description() + "\n（エラー番号 " +
                 std::to_string(static_cast<int>(error.number())) + "）",
             "ファイルエラー", MessageIcon::Critical, MessageButtons::Ok};

@@ -2,6 +2,7 @@
 
 #include "prompter.h"
 #include "record/file_error.h"
+#include "record/topic_names.h"
 
 #include <string>
 #include <string_view>
@@ -10,10 +11,16 @@ namespace wordbloom {
 
 // Every message box the game shows, with its text, title, icon and buttons.
 
+// A text as a message shows it: a very long one keeps its start and its end
+// with "…" between, so that no box grows taller than the screen.
+std::string elideForMessage(std::string_view text);
+
 // A topic from the topic list that is left out at start-up.
-Message topicRejectedMessage(std::string_view topic, char forbidden);
+Message topicRejectedMessage(std::string_view topic, const TopicRefusal& refusal);
+// How many more topics of the list were left out without a box of their own.
+Message moreTopicsRejectedMessage(std::size_t count);
 // A topic that cannot name its files, where it would be used.
-Message unusableTopicMessageBox(std::string_view topic, std::string_view character);
+Message unusableTopicMessageBox(std::string_view topic, const TopicRefusal& refusal);
 // "スタート" with no topic to draw from.
 Message noTopicsMessage();
 

@@ -22,7 +22,8 @@ void MainForm::tmrStart_Timer() {
         m_state.blnStart = false;
         m_view.focusAnswerBox();
         m_state.lngNow = m_clock.playSeconds();
-        m_state.lngEnd = m_state.lngNow + m_state.intJikan;
+        m_state.gameLength = m_state.intJikan;
+        m_state.lngEnd = m_state.lngNow + m_state.gameLength;
         m_state.blnPlay = true;
         // The next countdown starts at its first step even when it comes
         // before an idle tick has set the step back.
@@ -36,7 +37,7 @@ void MainForm::tmrBp_Timer() {
     }
     m_state.lngNow = m_clock.playSeconds();
     m_state.intNokori = saturatingAdd(0, m_state.lngEnd - m_state.lngNow);
-    const double width = std::floor(static_cast<double>(m_state.intNokori) / m_state.intJikan *
+    const double width = std::floor(static_cast<double>(m_state.intNokori) / m_state.gameLength *
                                     100.0 * m_state.intBarWidth / 100.0);
     m_view.setBarWidth(width < 0.0 ? 0 : static_cast<int>(width));
     if (m_state.intNokori <= 0) {
@@ -47,7 +48,7 @@ void MainForm::tmrBp_Timer() {
 void MainForm::endGame() {
     m_state.blnPlay = false;
     setStartEnabled(true);
-    m_view.setLabelText(CounterLabel::Byou, formatRate(m_state.intMoji, m_state.intJikan));
+    m_view.setLabelText(CounterLabel::Byou, formatRate(m_state.intMoji, lengthOfGame(m_state)));
     m_view.setLabelText(CounterLabel::Moji, std::to_string(m_state.intMoji));
     if (m_state.intAs == 1) {
         cmdHozon_Click();

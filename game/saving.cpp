@@ -10,10 +10,14 @@ void MainForm::cmdHozon_Click() {
     if (nothingJudged || m_state.blnPlay || m_state.blnStart) {
         return;
     }
+    const auto topic = usableTopic(m_view.displayedTopic());
+    if (!topic) {
+        return;
+    }
     const CalendarTime now = m_clock.now();
-    const PlayResult result{formatDate(now), formatTime(now), m_view.displayedTopic(),
-                            m_state.intOk,   m_state.intChu,  m_state.intNg,
-                            m_state.intMoji, m_state.intJikan};
+    const PlayResult result{formatDate(now), formatTime(now),      *topic,
+                            m_state.intOk,   m_state.intChu,       m_state.intNg,
+                            m_state.intMoji, lengthOfGame(m_state)};
     // The file comes first: the grid shows a game only once it is stored.
     try {
         appendPlayRecord(m_dir, result);

@@ -5,9 +5,6 @@
 #include "file_error.h"
 #include "line_breaks.h"
 #include "record_text.h"
-#include "topic_list_file.h"
-
-#include <cstdio>
 
 namespace wordbloom {
 
@@ -45,36 +42,17 @@ std::optional<AnswerLogRecord> lastWholeRecord(std::string_view rest, bool start
     return std::nullopt;
 }
 
+// Both file names of a topic are checked before either file is made, so a
+// topic that cannot name its answer log leaves no association list behind.
+void requireTopicFileNames(const WorkDir& dir, std::string_view topic) {
+    dir.pathOf(associationListFileName(topic));
+    dir.pathOf(answerLogFileName(topic));
+}
+
 } // namespace
 
-std::optional<std::string> unusableTopicCharacter(std::string_view topic) {
-    if (const auto forbidden = findForbiddenTopicCharacter(topic)) {
-        return std::string(1, *forbidden);
-    }
-    for (const char c : topic) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char code[8];
-            std::snprintf(code, sizeof code, "U+%04X", byte);
-            return std::string(code);
-        }
-    }
-    return std::nullopt;
-}
-
-std::string unusableTopicMessage(std::string_view topic, std::string_view character) {
-    return std::string(topic) + " に含まれる " + std::string(character) + " は使えません";
-}
-
-std::string associationListFileName(std::string_view topic) {
-    return std::string(topic) + ".txt";
-}
-
-std::string answerLogFileName(std::string_view topic) {
-    return std::string(topic) + "_履歴.txt";
-}
-
 std::vector<std::string> readAssociationList(const WorkDir& dir, std::string_view topic) {
+    requireTopicFileNames(dir, topic);
     const std::string text = readCp932TextCreatingIfMissing(dir, associationListFileName(topic));
     std::vector<std::string> entries;
     forEachLine(text, [&](std::string_view line) { entries.emplace_back(line); });
@@ -108,12 +86,14 @@ std::string AnswerLogFormat::line(const AnswerLogRecord& record) {
 }
 
 AnswerLog readAnswerLog(const WorkDir& dir, std::string_view topic) {
+    requireTopicFileNames(dir, topic);
     AnswerLog log;
     log.assign(readCp932TextCreatingIfMissing(dir, answerLogFileName(topic)));
     return log;
 }
 
 std::optional<AnswerLogRecord> readLastAnswerRecord(const WorkDir& dir, std::string_view topic) {
+    requireTopicFileNames(dir, topic);
     const std::string name = answerLogFileName(topic);
     std::optional<ReadingFile> file;
     try {
@@ -156,6 +136,7 @@ void appendAnswerLogRecord(const WorkDir& dir, std::string_view topic,
 }
 
 void clearTopicFiles(const WorkDir& dir, std::string_view topic) {
+    requireTopicFileNames(dir, topic);
     dir.truncate(associationListFileName(topic));
     dir.truncate(answerLogFileName(topic));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record_lines.h"
+#include "topic_names.h"
 #include "work_dir.h"
 
 #include <optional>
@@ -9,22 +10,6 @@
 #include <vector>
 
 namespace wordbloom {
-
-// Each topic owns two files named after it: its association list (every
-// answer that was new for the topic, one raw line each) and its answer log
-// (one record per judged answer).
-std::string associationListFileName(std::string_view topic);
-std::string answerLogFileName(std::string_view topic);
-
-// The character that keeps a topic from naming its files, written for a
-// message: one of the forbidden topic characters (the one the topic list
-// check would report), or a control character written as its code, such as
-// "U+0009". Nothing when the topic can name its files; the empty topic can.
-std::optional<std::string> unusableTopicCharacter(std::string_view topic);
-
-// "<topic> に含まれる <c> は使えません": the message for a topic that cannot
-// name its files, shown instead of using it.
-std::string unusableTopicMessage(std::string_view topic, std::string_view character);
 
 // The association list, one entry per line, each line exactly as stored
 // (commas, spaces and quotation marks kept). A missing file is created empty.
@@ -63,7 +48,7 @@ void appendAnswerLogRecord(const WorkDir& dir, std::string_view topic,
                            const AnswerLogRecord& record);
 
 // Empties both files of the topic to zero bytes (creating missing ones), the
-// association list first.
+// association list first. Both names are checked before either file is touched.
 void clearTopicFiles(const WorkDir& dir, std::string_view topic);
 
 } // namespace wordbloom

@@ -15,19 +15,19 @@ std::optional<char> findForbiddenTopicCharacter(std::string_view topic) {
     return found;
 }
 
-std::string topicRejectionMessage(std::string_view topic, char forbidden) {
-    return std::string(topic) + " に含まれる " + forbidden + " は使えませんので飛ばします";
+std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal) {
+    return std::string(topic) + refusal.reason + "ので飛ばします";
 }
 
 void LoadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
-                   const std::function<void(const std::string&, char)>& onRejected) {
+                   const std::function<void(const std::string&, const TopicRefusal&)>& onRejected) {
     const std::string text = decodeHandEditedText(dir.readAll(kTopicListFileName));
     FieldReader reader(text);
     while (const auto candidate = reader.readField()) {
-        if (const auto forbidden = findForbiddenTopicCharacter(*candidate)) {
-            onRejected(*candidate, *forbidden);
+        if (const auto refusal = refuseTopic(*candidate)) {
+            onRejected(*candidate, *refusal);
         } else {
-            onAccepted(*candidate);
+            onAccepted(storedTopic(*candidate));
         }
     }
 }

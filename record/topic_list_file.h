@@ -1,5 +1,6 @@
 #pragma once
 
+#include "topic_names.h"
 #include "work_dir.h"
 
 #include <functional>
@@ -20,16 +21,16 @@ std::optional<char> findForbiddenTopicCharacter(std::string_view topic);
 
 // "<topic> に含まれる <c> は使えませんので飛ばします": the text of the message
 // shown for a topic of the list that is left out.
-std::string topicRejectionMessage(std::string_view topic, char forbidden);
+std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal);
 
 inline constexpr const char* kForbiddenCharacterTitle = "不正文字";
 
-// Reads "題目.txt" one field at a time. Each topic that passes the check goes
-// to onAccepted, each one that fails to onRejected with its reported
-// character, in file order; one topic's findings never carry over to the
-// next. A file saved as UTF-8 by hand is recognised. A missing file throws
-// FileError FileNotFound.
+// Reads "題目.txt" one field at a time. Each topic that passes the check of
+// refuseTopic goes to onAccepted in its stored form, each one that fails to
+// onRejected as read, with the refusal, in file order; one topic's findings
+// never carry over to the next. A file saved as UTF-8 by hand is recognised.
+// A missing file throws FileError FileNotFound.
 void LoadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
-                   const std::function<void(const std::string&, char)>& onRejected);
+                   const std::function<void(const std::string&, const TopicRefusal&)>& onRejected);
 
 } // namespace wordbloom

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -73,10 +74,16 @@ public:
 
     // Replaces the whole file: the new content is written to a temporary file
     // beside it and renamed over it, so the file holds either the old or the new
-    // content whatever happens in between.
+    // content whatever happens in between. Nothing is written when the file
+    // already holds these bytes. A symbolic link stays and its target is
+    // replaced. Where the folder takes no temporary file (no write access, a
+    // full disk), a writable file is rewritten in place instead.
     void replaceAtomically(std::string_view name, std::string_view bytes) const;
 
     // Empties the file to zero bytes, creating it when missing.
+    //
+    // Every call refuses a name that stands for anything but a regular file (a
+    // folder, a FIFO, a socket, a device) with FileError, without waiting on it.
     void truncate(std::string_view name) const;
 
     // The path of a file in this folder, after checking that the name is a bare

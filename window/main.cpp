@@ -15,7 +15,13 @@ int main(int argc, char* argv[]) {
 
     wordbloom::SystemClock clock;
     wordbloom::SystemRandom random;
-    const std::filesystem::path folder = std::filesystem::current_path();
+    std::filesystem::path folder;
+    try {
+        folder = wordbloom::workingFolder();
+    } catch (const std::exception& error) {
+        wordbloom::showStartUpReport(error, QString());
+        return 1;
+    }
     wordbloom::FrmMain window(wordbloom::WorkDir(folder), clock, random);
     try {
         window.startUp();

@@ -3,6 +3,9 @@
 #include "record/file_error.h"
 
 #include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 namespace wordbloom {
 
@@ -15,10 +18,11 @@ QString startUpReport(const std::exception& error, const QString& folder) {
                           .arg(QString::fromStdString(fileError->fileName()),
                                QString::fromStdString(fileError->description()));
     }
-    return QStringLiteral("実行時エラー '%1':\n\n%2\n\nデータのフォルダー: %3\n\n"
-                          "Wordbloom を終了します。")
+    const QString where =
+        folder.isEmpty() ? QString() : QStringLiteral("データのフォルダー: %1\n\n").arg(folder);
+    return QStringLiteral("実行時エラー '%1':\n\n%2\n\n%3Wordbloom を終了します。")
         .arg(number)
-        .arg(description, folder);
+        .arg(description, where);
 }
 
 void showStartUpReport(const std::exception& error, const QString& folder) {
@@ -26,7 +30,23 @@ void showStartUpReport(const std::exception& error, const QString& folder) {
                     startUpReport(error, folder), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("startUpReport"));
     box.setTextFormat(Qt::PlainText);
+    std::fprintf(stderr, "%s\n", box.text().toLocal8Bit().constData());
+    if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {
+        QTimer::singleShot(0, &box, &QMessageBox::accept);
+    }
     box.exec();
+}
+
+std::filesystem::path workingFolder() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error) {
+        const char* known = std::getenv("PWD");
+        throw FileError(ErrorNumber::PathNotFound, known != nullptr ? known : ".",
+                        "データのフォルダーが見つかりません。消されたか、名前が変わったようです。"
+                        "データのファイルがあるフォルダーで起動し直してください。");
+    }
+    return folder;
 }
 
 } // namespace wordbloom

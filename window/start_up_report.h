@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <exception>
+#include <filesystem>
 
 namespace wordbloom {
 
@@ -9,7 +10,14 @@ namespace wordbloom {
 // is wrong, and the folder the files were looked for in.
 QString startUpReport(const std::exception& error, const QString& folder);
 
-// Shows the report in a modal message box.
+// Shows the report in a modal message box, and writes it to the standard
+// error stream for a player who started the game from a terminal. With
+// WORDBLOOM_QUIT_AFTER_SHOW set, as for install checks, the box closes as
+// soon as it is shown.
 void showStartUpReport(const std::exception& error, const QString& folder);
+
+// The folder the game was started in. When it no longer exists, throws
+// FileError naming the folder as the shell last knew it.
+std::filesystem::path workingFolder();
 
 } // namespace wordbloom

@@ -108,7 +108,7 @@ TEST_F(PathSafety, HostileTopicsFromHandEditedFilesNameNoFile) {
         prompter.shown.clear();
         view.topic = "shown before";
         dataForm().cmdStart_Click();
-        const bool usable = !unusableTopicCharacter(topics[draw]);
+        const bool usable = !refuseTopic(topics[draw]);
         EXPECT_EQ(view.topic == topics[draw], usable) << topics[draw];
         EXPECT_EQ(prompter.shown.size(), usable ? 0U : 1U);
         if (usable) {

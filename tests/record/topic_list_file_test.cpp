@@ -21,8 +21,8 @@ Loaded load(std::string_view bytes) {
     Loaded loaded;
     LoadTopicList(
         WorkDir(temp.path()), [&](const std::string& topic) { loaded.accepted.push_back(topic); },
-        [&](const std::string& topic, char c) {
-            loaded.messages.push_back(topicRejectionMessage(topic, c));
+        [&](const std::string& topic, const TopicRefusal& refusal) {
+            loaded.messages.push_back(topicRejectionMessage(topic, refusal));
         });
     return loaded;
 }
@@ -73,16 +73,40 @@ TEST(TopicListFile, HandEditedFilesInUtf8AndWithLfAreRecognised) {
     EXPECT_EQ(load(cp932("一番食べたいもの\n好きな色\n")).accepted, expected);
 }
 
+TEST(TopicListFile, TopicsThatWouldNameTheGamesOwnFilesAreSkippedWithAMessage) {
+    const Loaded loaded = load(cp932("履歴\r\n夏\r\n設定\r\n題目\r\n好きな色_履歴\r\n"
+                                     "タブ\tあり\r\n履歴の話\r\n"));
+    EXPECT_EQ(loaded.accepted, (Texts{"夏", "履歴の話"}));
+    EXPECT_EQ(loaded.messages,
+              (Texts{"履歴 はゲームが使うファイル「履歴.txt」と同じ名前になるため使えません"
+                     "ので飛ばします",
+                     "設定 はゲームが使うファイル「設定.txt」と同じ名前になるため使えません"
+                     "ので飛ばします",
+                     "題目 はゲームが使うファイル「題目.txt」と同じ名前になるため使えません"
+                     "ので飛ばします",
+                     "好きな色_履歴 は「_履歴」で終わり、ほかのお題の履歴ファイルと同じ名前に"
+                     "なるため使えませんので飛ばします",
+                     "タブ\tあり に含まれる U+0009 は使えませんので飛ばします"}));
+}
+
+TEST(TopicListFile, AUtf8TopicIsListedInTheFormTheFilesKeep) {
+    // 〜 comes back from code page 932 as ～; ¥ comes back as a backslash,
+    // which no topic may hold.
+    const Loaded loaded = load("夏〜冬\n円¥ドル\n");
+    EXPECT_EQ(loaded.accepted, (Texts{"夏～冬"}));
+    EXPECT_EQ(loaded.messages, (Texts{"円¥ドル に含まれる ¥ は使えませんので飛ばします"}));
+}
+
 TEST(TopicListFile, AnEmptyFileHasNoTopicsAndAMissingOneIsAnError) {
     const Loaded loaded = load("");
     EXPECT_TRUE(loaded.accepted.empty());
     EXPECT_TRUE(loaded.messages.empty());
 
     TempDir temp;
-    EXPECT_THROW(
-        LoadTopicList(
-            WorkDir(temp.path()), [](const std::string&) {}, [](const std::string&, char) {}),
-        FileError);
+    EXPECT_THROW(LoadTopicList(
+                     WorkDir(temp.path()), [](const std::string&) {},
+                     [](const std::string&, const TopicRefusal&) {}),
+                 FileError);
 }
 
 } // namespace

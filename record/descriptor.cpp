@@ -1,0 +1,88 @@
+#include "descriptor.h"
+
+#include "file_error.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace wordbloom {
+
+Descriptor::~Descriptor() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+bool Descriptor::closeChecked() {
+    const int fd = std::exchange(m_fd, -1);
+    return ::close(fd) == 0;
+}
+
+Descriptor openFile(const std::filesystem::path& path, int flags, mode_t mode) {
+    int fd = -1;
+    do {
+        fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return Descriptor(fd);
+}
+
+void throwNotARegularFile(std::string_view name) {
+    throw FileError(ErrorNumber::PathAccess, std::string(name),
+                    "通常のファイルではないため、使えません"
+                    "（名前付きパイプやソケット、デバイスなどはデータのファイルになりません）。");
+}
+
+void requireRegularFile(int fd, std::string_view name) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        throw fileErrorFromErrno(errno, std::string(name));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        throw fileErrorFromErrno(EISDIR, std::string(name));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throwNotARegularFile(name);
+    }
+}
+
+Descriptor openRegularFile(const std::filesystem::path& path, std::string_view name, int flags,
+                           mode_t mode) {
+    Descriptor file = openFile(path, flags | O_NONBLOCK, mode);
+    if (!file.valid()) {
+        // A FIFO with no reader, or a socket, refuses a non-blocking open
+        // with ENXIO.
+        if (errno == ENXIO) {
+            throwNotARegularFile(name);
+        }
+        throw fileErrorFromErrno(errno, std::string(name));
+    }
+    requireRegularFile(file.get(), name);
+    // Reads and writes of a regular file go on as usual.
+    const int status = ::fcntl(file.get(), F_GETFL);
+    if (status >= 0) {
+        static_cast<void>(::fcntl(file.get(), F_SETFL, status & ~O_NONBLOCK));
+    }
+    return file;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace wordbloom

@@ -1,0 +1,107 @@
+#include "topic_names.h"
+
+#include "code_page.h"
+#include "topic_list_file.h"
+
+#include <array>
+#include <climits>
+#include <cstdio>
+
+namespace wordbloom {
+
+namespace {
+
+constexpr std::string_view kAnswerLogSuffix = "_履歴";
+
+// The game's own files, which no topic's files may be.
+constexpr std::array<std::string_view, 3> kGameFiles = {"履歴.txt", "設定.txt", "題目.txt"};
+
+std::size_t utf8Length(unsigned char lead) {
+    if (lead >= 0xF0) {
+        return 4;
+    }
+    if (lead >= 0xE0) {
+        return 3;
+    }
+    return lead >= 0xC0 ? 2 : 1;
+}
+
+// The character of the typed topic that turns into `stored` on its way
+// through the files: the character itself, or one the code page folds onto
+// it (¥ onto \).
+std::string typedCharacterFor(std::string_view topic, char stored) {
+    if (topic.find(stored) != std::string_view::npos) {
+        return std::string(1, stored);
+    }
+    for (std::size_t at = 0; at < topic.size();) {
+        const std::size_t length =
+            std::min(utf8Length(static_cast<unsigned char>(topic[at])), topic.size() - at);
+        const std::string_view character = topic.substr(at, length);
+        if (roundTripForm(character) == std::string_view(&stored, 1)) {
+            return std::string(character);
+        }
+        at += length;
+    }
+    return std::string(1, stored);
+}
+
+std::optional<std::string> controlCharacter(std::string_view topic) {
+    for (const char c : topic) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            std::array<char, 8> code{};
+            std::snprintf(code.data(), code.size(), "U+%04X", byte);
+            return std::string(code.data());
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string associationListFileName(std::string_view topic) {
+    return std::string(topic) + ".txt";
+}
+
+std::string answerLogFileName(std::string_view topic) {
+    return std::string(topic) + std::string(kAnswerLogSuffix) + ".txt";
+}
+
+std::string storedTopic(std::string_view topic) {
+    return roundTripForm(topic);
+}
+
+std::optional<TopicRefusal> refuseTopic(std::string_view topic) {
+    const std::string stored = storedTopic(topic);
+    const auto character = [](const std::string& shown) {
+        return TopicRefusal{TopicRefusal::Kind::Character,
+                            " に含まれる " + shown + " は使えません"};
+    };
+    if (const auto forbidden = findForbiddenTopicCharacter(stored)) {
+        return character(typedCharacterFor(topic, *forbidden));
+    }
+    if (const auto control = controlCharacter(stored)) {
+        return character(*control);
+    }
+    if (answerLogFileName(stored).size() > NAME_MAX) {
+        return TopicRefusal{TopicRefusal::Kind::FileName,
+                            " はファイル名が長すぎます（「_履歴.txt」をつけて " +
+                                std::to_string(NAME_MAX) + " バイトまで）。このお題は使えません"};
+    }
+    const std::string listName = associationListFileName(stored);
+    for (const std::string_view gameFile : kGameFiles) {
+        if (listName == gameFile) {
+            return TopicRefusal{TopicRefusal::Kind::FileName,
+                                " はゲームが使うファイル「" + std::string(gameFile) +
+                                    "」と同じ名前になるため使えません"};
+        }
+    }
+    if (stored.ends_with(kAnswerLogSuffix)) {
+        return TopicRefusal{TopicRefusal::Kind::FileName,
+                            " は「_履歴」で終わり、ほかのお題の履歴ファイルと同じ名前になるため"
+                            "使えません"};
+    }
+    return std::nullopt;
+}
+
+} // namespace wordbloom
