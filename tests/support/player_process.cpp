@@ -15,6 +15,9 @@ namespace {
 constexpr uid_t kNobody = 65534;
 
 void becomePlayer(const ChildLimits& limits) {
+    if (limits.secondsLimit) {
+        ::alarm(*limits.secondsLimit);
+    }
     if (limits.fileSizeLimit) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};

@@ -9,7 +9,10 @@ namespace wordbloom::testing {
 
 struct ChildLimits {
     // The largest file the child may write, as a full disk would stop it.
-    std::optional<rlim_t> fileSizeLimit;
+    std::optional<rlim_t> fileSizeLimit = std::nullopt;
+    // The child is ended after this many seconds, so that a hang fails the
+    // test instead of holding up the whole run.
+    std::optional<unsigned> secondsLimit = std::nullopt;
 };
 
 // Runs body in a child process with an ordinary player's rights: when the
