@@ -25,8 +25,8 @@ std::map<std::string, std::string> snapshot(const TempDir& temp) {
 }
 
 std::string historyRecord(const std::string& topic) {
-    return cp932("\"2024/01/14\",\"20:00:00\",\"" + topic +
-                 "\",1,1,0,0,1,\"0.02/秒\",\"60秒\"\r\n");
+    return cp932(R"("2024/01/14","20:00:00",")" + topic + R"(",1,1,0,0,1,"0.02/秒","60秒")" +
+                 "\r\n");
 }
 
 class DataSafety : public GameTest {
