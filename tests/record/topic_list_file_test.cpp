@@ -77,16 +77,17 @@ TEST(TopicListFile, TopicsThatWouldNameTheGamesOwnFilesAreSkippedWithAMessage) {
     const Loaded loaded = load(cp932("履歴\r\n夏\r\n設定\r\n題目\r\n好きな色_履歴\r\n"
                                      "タブ\tあり\r\n履歴の話\r\n"));
     EXPECT_EQ(loaded.accepted, (Texts{"夏", "履歴の話"}));
+    const std::string sameAsGameFile = " はゲームが使うファイル「%」と同じ名前になるため使えません";
+    const auto gameFile = [&](const std::string& topic) {
+        std::string text = sameAsGameFile;
+        text.replace(text.find('%'), 1, topic + ".txt");
+        return topic + text + "ので飛ばします";
+    };
+    const std::string answerLog = "好きな色_履歴 は「_履歴」で終わり、ほかのお題の履歴ファイルと"
+                                  "同じ名前になるため使えませんので飛ばします";
+    const std::string control = "タブ\tあり に含まれる U+0009 は使えませんので飛ばします";
     EXPECT_EQ(loaded.messages,
-              (Texts{"履歴 はゲームが使うファイル「履歴.txt」と同じ名前になるため使えません"
-                     "ので飛ばします",
-                     "設定 はゲームが使うファイル「設定.txt」と同じ名前になるため使えません"
-                     "ので飛ばします",
-                     "題目 はゲームが使うファイル「題目.txt」と同じ名前になるため使えません"
-                     "ので飛ばします",
-                     "好きな色_履歴 は「_履歴」で終わり、ほかのお題の履歴ファイルと同じ名前に"
-                     "なるため使えませんので飛ばします",
-                     "タブ\tあり に含まれる U+0009 は使えませんので飛ばします"}));
+              (Texts{gameFile("履歴"), gameFile("設定"), gameFile("題目"), answerLog, control}));
 }
 
 TEST(TopicListFile, AUtf8TopicIsListedInTheFormTheFilesKeep) {
