@@ -220,14 +220,16 @@ std::string sanitizeUtf8(std::string_view bytes) {
     return out;
 }
 
-bool isWellFormedUtf8(std::string_view bytes, bool& hasMultibyte) {
-    hasMultibyte = false;
+// True for well-formed UTF-8; `longest` gets the length in bytes of its
+// longest character.
+bool isWellFormedUtf8(std::string_view bytes, std::size_t& longest) {
+    longest = 0;
     while (!bytes.empty()) {
         const auto decoded = decodeUtf8(bytes);
         if (!decoded) {
             return false;
         }
-        hasMultibyte = hasMultibyte || decoded->length > 1;
+        longest = std::max<std::size_t>(longest, decoded->length);
         bytes.remove_prefix(decoded->length);
     }
     return true;
@@ -322,8 +324,13 @@ std::string decodeHandEditedText(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) {
         return sanitizeUtf8(bytes.substr(kByteOrderMark.size()));
     }
-    bool hasMultibyte = false;
-    if (isWellFormedUtf8(bytes, hasMultibyte) && hasMultibyte) {
+    // Two-byte UTF-8 sequences also occur in Shift_JIS text: half-width
+    // katakana such as ﾃｽ are the bytes C3 BD. Every kana and kanji takes three
+    // bytes in UTF-8, which Shift_JIS text hardly ever forms, so only a file
+    // that holds one is taken for UTF-8.
+    constexpr std::size_t kKanaLength = 3;
+    std::size_t longest = 0;
+    if (isWellFormedUtf8(bytes, longest) && longest >= kKanaLength) {
         return std::string(bytes);
     }
     return decodeCp932(bytes);

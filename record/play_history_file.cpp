@@ -27,18 +27,21 @@ std::int16_t saturatedSum(std::int16_t a, std::int16_t b, std::int16_t c) {
     return static_cast<std::int16_t>(std::min(sum, int{std::numeric_limits<std::int16_t>::max()}));
 }
 
+bool countsAreNumbers(std::span<const RawField> fields) {
+    return readCount(fields[kNewCountField]).reading == IntegerReading::Ok &&
+           readCount(fields[kExistingCountField]).reading == IntegerReading::Ok;
+}
+
 } // namespace
 
 bool PlayRecordFormat::isWhole(std::string_view line) {
     RawField fields[kPlayRecordFieldCount];
-    return scanWholeRecord(line, fields) &&
-           readCount(fields[kNewCountField]).reading == IntegerReading::Ok &&
-           readCount(fields[kExistingCountField]).reading == IntegerReading::Ok;
+    return scanWholeRecord(line, fields, &countsAreNumbers);
 }
 
 PlayRecord PlayRecordFormat::read(std::string_view line) {
     RawField f[kPlayRecordFieldCount];
-    scanWholeRecord(line, f);
+    scanWholeRecord(line, f, &countsAreNumbers);
     PlayRecord record;
     record.date = f[0].text();
     record.time = f[1].text();

@@ -1,14 +1,11 @@
 #include "record_text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace wordbloom {
 
 namespace {
-
-bool isLineEnd(char c) {
-    return c == '\r' || c == '\n';
-}
 
 // Consumes the line end at pos (CR LF, LF or CR).
 void consumeLineEnd(std::string_view text, std::size_t& pos) {
@@ -19,6 +16,11 @@ void consumeLineEnd(std::string_view text, std::size_t& pos) {
     }
 }
 
+// How a quotation mark inside a quoted field is read. We write it doubled;
+// older copies wrote it as it was, and read a quoted field up to the next
+// mark, whatever followed it.
+enum class QuoteReading { Doubled, Older };
+
 // Finds one field starting at pos and leaves pos after its terminator. The
 // result says whether the terminator was a comma (so another field follows on
 // the same line).
@@ -28,7 +30,8 @@ struct ScannedField {
     bool closed; // a quoted field found its closing quotation mark
 };
 
-ScannedField scanField(std::string_view text, std::size_t& pos) {
+// Scans one field of a line (the text holds no line end).
+ScannedField scanField(std::string_view text, std::size_t& pos, QuoteReading reading) {
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;
     }
@@ -45,7 +48,7 @@ ScannedField scanField(std::string_view text, std::size_t& pos) {
                 return scanned;
             }
             pos = quote + 1;
-            if (pos < text.size() && text[pos] == '"') {
+            if (reading == QuoteReading::Doubled && pos < text.size() && text[pos] == '"') {
                 ++pos;
                 continue;
             }
@@ -53,26 +56,54 @@ ScannedField scanField(std::string_view text, std::size_t& pos) {
             scanned.closed = true;
             break;
         }
-        while (pos < text.size() && text[pos] != ',' && !isLineEnd(text[pos])) {
+        while (pos < text.size() && text[pos] != ',') {
             ++pos;
         }
     } else {
-        std::size_t stop = pos;
-        while (stop < text.size() && text[stop] != ',' && !isLineEnd(text[stop])) {
-            ++stop;
-        }
+        const std::size_t stop = std::min(text.find(',', pos), text.size());
         scanned.field.raw = text.substr(pos, stop - pos);
         pos = stop;
     }
     if (pos < text.size()) {
-        if (text[pos] == ',') {
-            scanned.endedByComma = true;
-            ++pos;
-        } else {
-            consumeLineEnd(text, pos);
-        }
+        scanned.endedByComma = true;
+        ++pos;
     }
     return scanned;
+}
+
+std::vector<std::string> splitLine(std::string_view line, QuoteReading reading, bool& closed) {
+    std::vector<std::string> fields;
+    std::size_t pos = 0;
+    closed = true;
+    for (;;) {
+        const ScannedField scanned = scanField(line, pos, reading);
+        closed = closed && scanned.closed;
+        fields.push_back(scanned.field.text());
+        if (!scanned.endedByComma) {
+            return fields;
+        }
+    }
+}
+
+bool scanWholeRecordBy(std::string_view line, std::span<RawField> fields, QuoteReading reading) {
+    std::size_t pos = 0;
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        const ScannedField scanned = scanField(line, pos, reading);
+        if (!scanned.closed) {
+            return false;
+        }
+        const bool last = index + 1 == fields.size();
+        // A line that stops right after a comma, with nothing after it, was
+        // cut off while it was being written.
+        if (!scanned.endedByComma && last && scanned.field.raw.empty() && !scanned.field.quoted) {
+            return false;
+        }
+        fields[index] = scanned.field;
+        if (!scanned.endedByComma && !last) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -93,43 +124,41 @@ std::string RawField::text() const {
 }
 
 std::optional<std::string> FieldReader::readField() {
-    if (atEnd()) {
-        return std::nullopt;
+    if (m_next == m_lineFields.size()) {
+        if (m_pos >= m_text.size()) {
+            return std::nullopt;
+        }
+        const std::size_t end = findLineEnd(m_text, m_pos);
+        m_lineFields = splitRecordLine(m_text.substr(m_pos, end - m_pos));
+        m_next = 0;
+        m_pos = end;
+        if (m_pos < m_text.size()) {
+            consumeLineEnd(m_text, m_pos);
+        } else if (m_lineFields.size() > 1 && m_lineFields.back().empty() &&
+                   m_text.ends_with(',')) {
+            // A comma at the very end of the text leaves nothing to read after it.
+            m_lineFields.pop_back();
+        }
     }
-    return scanField(m_text, m_pos).field.text();
+    return std::move(m_lineFields[m_next++]);
 }
 
 std::vector<std::string> splitRecordLine(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t pos = 0;
-    for (;;) {
-        const ScannedField scanned = scanField(line, pos);
-        fields.push_back(scanned.field.text());
-        if (!scanned.endedByComma) {
-            return fields;
-        }
+    bool closed = true;
+    std::vector<std::string> fields = splitLine(line, QuoteReading::Doubled, closed);
+    if (closed) {
+        return fields;
     }
+    return splitLine(line, QuoteReading::Older, closed);
 }
 
-bool scanWholeRecord(std::string_view line, std::span<RawField> fields) {
-    std::size_t pos = 0;
-    for (std::size_t index = 0; index < fields.size(); ++index) {
-        const ScannedField scanned = scanField(line, pos);
-        if (!scanned.closed) {
-            return false;
-        }
-        const bool last = index + 1 == fields.size();
-        // A line that stops right after a comma, with nothing after it, was
-        // cut off while it was being written.
-        if (!scanned.endedByComma && last && scanned.field.raw.empty() && !scanned.field.quoted) {
-            return false;
-        }
-        fields[index] = scanned.field;
-        if (!scanned.endedByComma && !last) {
-            return false;
+bool scanWholeRecord(std::string_view line, std::span<RawField> fields, RecordCheck isSound) {
+    for (const QuoteReading reading : {QuoteReading::Doubled, QuoteReading::Older}) {
+        if (scanWholeRecordBy(line, fields, reading) && (isSound == nullptr || isSound(fields))) {
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
 std::optional<std::vector<std::string>> readWholeRecord(std::string_view line,

@@ -14,8 +14,9 @@ namespace wordbloom {
 // write it; when we read, CR LF, LF alone and CR alone all end a line, since
 // files edited by hand on Linux end their lines in LF.
 
-// Reads fields one after another through a whole decoded text, crossing line
-// ends: the way the settings file and the topic list are read.
+// Reads fields one after another through a whole decoded text, line after
+// line: the way the settings file and the topic list are read. Each line is
+// split as splitRecordLine splits it, so a field never runs past its line.
 class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : m_text(text) {}
@@ -23,15 +24,17 @@ public:
     // The reader only looks at the text: it must outlive the reader.
     explicit FieldReader(std::string&&) = delete;
 
-    // True when no bytes are left to read.
-    bool atEnd() const { return m_pos >= m_text.size(); }
+    // True when no field is left to read.
+    bool atEnd() const { return m_next == m_lineFields.size() && m_pos >= m_text.size(); }
 
-    // The next field; nothing when no bytes are left.
+    // The next field; nothing when no field is left.
     std::optional<std::string> readField();
 
 private:
     std::string_view m_text;
-    std::size_t m_pos = 0;
+    std::size_t m_pos = 0; // where the next line starts
+    std::vector<std::string> m_lineFields;
+    std::size_t m_next = 0; // the next field of the line read last
 };
 
 // The position of the first CR or LF at or after start; the text's size when
@@ -71,12 +74,25 @@ struct RawField {
     std::string text() const;
 };
 
-// Finds the first fields.size() fields of one line without copying a byte,
-// by the rules of readWholeRecord. False for a short or torn record.
-bool scanWholeRecord(std::string_view line, std::span<RawField> fields);
+// A further test a whole record must pass, such as counts that are numbers.
+using RecordCheck = bool (*)(std::span<const RawField> fields);
 
-// The fields of one line, read by the same rules as FieldReader but never
-// reaching into the next line: a record never shifts between lines.
+// Finds the first fields.size() fields of one line without copying a byte,
+// by the rules of readWholeRecord. False for a short or torn record, or one
+// that fails isSound.
+//
+// A doubled quotation mark inside a quoted field is read as one mark, the way
+// we write it. When that reading gives no whole, sound record, the line is
+// read as older copies wrote and read it: a quoted field ends at the next
+// mark, and what follows up to the next comma is skipped. So a record reads as
+// whole whenever either reading finds it whole.
+bool scanWholeRecord(std::string_view line, std::span<RawField> fields,
+                     RecordCheck isSound = nullptr);
+
+// The fields of one line. Doubled quotation marks are read as one where every
+// quoted field then finds its closing mark; otherwise the line is read by the
+// older rules, with each quoted field ending at the next mark or at the end of
+// the line. A field never reaches into the next line.
 std::vector<std::string> splitRecordLine(std::string_view line);
 
 // The first fieldCount fields of one line, when the line holds a whole record:

@@ -64,7 +64,8 @@ Settings LoadSettings(const WorkDir& dir) {
     if (settings.intAs < 0 || settings.intAs > 2) {
         throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
                         "自動保存「" + std::to_string(settings.intAs) +
-                            "」は 0（しない）か 1（する）でなければなりません。");
+                            "」は 0（しない）、1（する）、2（しない。スイッチを灰色で表示）の"
+                            "どれかでなければなりません。");
     }
     return settings;
 }

@@ -42,7 +42,15 @@ TEST(RecordText, FieldsReadBackByTheReadingRules) {
         {"\"x\"\"\",\"\"\r\n", {"x\"", ""}},
         {"\"a\"b\",c\r\n", {"a", "c"}}, // an undoubled quote ends the field
         {"trailing  ,x\r\n", {"trailing  ", "x"}},
-        {"\"open\r\nnext\"\r\n", {"open\r\nnext"}}, // a quoted field crosses the line end
+        // A field never runs past its line: an unclosed quote ends there.
+        {"\"open\r\nnext\"\r\n", {"open", "next\""}},
+        // A raw mark written by an older copy ends its field; the rest of the
+        // line up to the comma is skipped.
+        {"\"一番食べたいもの\"\"\r\n好きな色\r\n\"夏\"\r\n",
+         {"一番食べたいもの", "好きな色", "夏"}},
+        {"\"a\"\"b,c\r\n", {"a", "c"}},
+        {"trailing comma,", {"trailing comma"}},
+        {"trailing comma,\r\n", {"trailing comma", ""}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(readAllFields(c.text), c.fields) << c.text;
@@ -77,6 +85,24 @@ TEST(RecordText, WholeRecordsAreTellingTornAndShortOnesApart) {
     EXPECT_FALSE(readWholeRecord("\"d\",\"t\",\"001\",\"an", 4)); // torn inside the answer
     EXPECT_FALSE(readWholeRecord("\"d\",\"t\",\"001\",", 4));     // torn after the comma
     EXPECT_FALSE(readWholeRecord("", 4));
+}
+
+TEST(RecordText, AQuoteInsideAFieldReadsAsDoubledWhereThatIsWholeAndAsOlderCopiesWroteIt) {
+    struct Case {
+        const char* line;
+        Fields fields;
+    };
+    const Case cases[] = {
+        {R"("d","t","001","a""b")", {"d", "t", "001", "a\"b"}}, // ours, doubled
+        {R"("d","t","003","hi"")", {"d", "t", "003", "hi"}},    // an older copy's raw mark
+        {R"("d","t","003","x"y")", {"d", "t", "003", "x"}},
+        {R"("d","t""s","001","a")", {"d", "t\"s", "001", "a"}}, // whole when doubled
+        {R"("d","t","00)", {}},                                 // torn by either reading
+    };
+    for (const Case& c : cases) {
+        const auto read = readWholeRecord(c.line, 4);
+        EXPECT_EQ(read.value_or(Fields{}), c.fields) << c.line;
+    }
 }
 
 TEST(RecordText, IntegersAreReadAsSixteenBitNumbers) {

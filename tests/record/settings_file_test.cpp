@@ -28,6 +28,23 @@ TEST(SettingsFile, ReadsTheFirstTwoFieldsWhereverTheyStand) {
     }
 }
 
+TEST(SettingsFile, TheAutoSaveErrorListsTheThreeValuesThatAreAccepted) {
+    TempDir temp;
+    temp.write("設定.txt", "60,3\r\n");
+    try {
+        LoadSettings(WorkDir(temp.path()));
+        FAIL() << "accepted 60,3";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.description(),
+                  "自動保存「3」は 0（しない）、1（する）、2（しない。スイッチを"
+                  "灰色で表示）のどれかでなければなりません。");
+    }
+    for (const char* accepted : {"60,0\r\n", "60,1\r\n", "60,2\r\n"}) {
+        temp.write("設定.txt", accepted);
+        EXPECT_NO_THROW(LoadSettings(WorkDir(temp.path()))) << accepted;
+    }
+}
+
 TEST(SettingsFile, BadContentIsAClearErrorNamingTheFile) {
     struct Case {
         const char* bytes;

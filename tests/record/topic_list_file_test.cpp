@@ -98,6 +98,21 @@ TEST(TopicListFile, AUtf8TopicIsListedInTheFormTheFilesKeep) {
     EXPECT_EQ(loaded.messages, (Texts{"円¥ドル に含まれる ¥ は使えませんので飛ばします"}));
 }
 
+TEST(TopicListFile, AnOlderCopysQuoteNeverJoinsTopicsOfSeveralLines) {
+    const Loaded loaded = load(cp932("\"一番食べたいもの\"\"\r\n好きな色\r\n\"夏\"\r\n"));
+    EXPECT_EQ(loaded.accepted, (Texts{"一番食べたいもの", "好きな色", "夏"}));
+    EXPECT_TRUE(loaded.messages.empty());
+}
+
+TEST(TopicListFile, HalfWidthKatakanaInShiftJisIsNotTakenForUtf8) {
+    // ﾃｽﾄ is C3 BD C4 in Shift_JIS; C3 BD alone is also the UTF-8 of ý.
+    EXPECT_EQ(load("\xC3\xBD\r\n").accepted, (Texts{"ﾃｽ"}));
+    EXPECT_EQ(load(cp932("ﾃｽ\r\nｱｲ\r\n")).accepted, (Texts{"ﾃｽ", "ｱｲ"}));
+    // UTF-8 with a kana or kanji, or with a byte-order mark, is still UTF-8.
+    EXPECT_EQ(load("ý\n夏\n").accepted, (Texts{"ý", "夏"}));
+    EXPECT_EQ(load("\xEF\xBB\xBFý\n").accepted, (Texts{"ý"}));
+}
+
 TEST(TopicListFile, AnEmptyFileHasNoTopicsAndAMissingOneIsAnError) {
     const Loaded loaded = load("");
     EXPECT_TRUE(loaded.accepted.empty());
