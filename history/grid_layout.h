@@ -13,6 +13,9 @@ struct GridColumn {
     std::string header;
     int width; // twips
     Alignment data;
+    // The longest text a data cell of the column can hold, which the grid
+    // shows whole; empty where the text is free (topics, answers).
+    std::string widest;
 };
 
 // How a grid is laid out: every header cell is centred, data cells are

@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
 #include <QProxyStyle>
@@ -51,12 +53,16 @@ Qt::Alignment dataAlignment(Alignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// The application's style with the grid's own line colour. A style sheet
-// could set that colour too, but it would stop the grid from taking the
-// window's palette.
-class GridLineStyle final : public QProxyStyle {
+// Text stands this far from a cell's edges, so that dates, times and
+// numbers fit the narrow columns.
+constexpr int kCellPadding = 2;
+
+// The application's style with the grid's own line colour, padding and
+// empty area. A style sheet could set the colours too, but it would stop the
+// grid from taking the window's palette.
+class GridStyle final : public QProxyStyle {
 public:
-    GridLineStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    GridStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
@@ -65,7 +71,45 @@ public:
         }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+
+    // Item views keep their text one pixel further in than this margin.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_FocusFrameHMargin) {
+            return kCellPadding - 1;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The header row right of the last column, like the area below the rows.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_HeaderEmptyArea) {
+            painter->fillRect(option->rect, kEmptyAreaColour);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
 };
+
+// The font, condensed just enough for `widest` to fit into `width` pixels;
+// the font itself where the text fits already or is free.
+QFont fittingFont(const QFont& font, const QString& widest, int width) {
+    const int advance = QFontMetrics(font).horizontalAdvance(widest);
+    if (widest.isEmpty() || advance <= width) {
+        return font;
+    }
+    // The text narrows about in step with the stretch; rounding may leave
+    // it a pixel too wide, so the estimate is checked.
+    const int normal = font.stretch() > 0 ? font.stretch() : QFont::Unstretched;
+    int stretch = std::max(1, normal * width / advance);
+    QFont condensed = font;
+    condensed.setStretch(stretch);
+    while (stretch > 1 && QFontMetrics(condensed).horizontalAdvance(widest) > width) {
+        condensed.setStretch(--stretch);
+    }
+    return condensed;
+}
 
 } // namespace
 
@@ -83,8 +127,14 @@ public:
         m_fixedFirstColumn = layout.fixedFirstColumn;
         m_rows = 0;
         m_backgrounds.clear();
+        m_fonts.clear();
         endResetModel();
     }
+
+    const std::vector<GridColumn>& columns() const { return m_columns; }
+
+    // The font of each column's data cells.
+    void setColumnFonts(std::vector<QFont> fonts) { m_fonts = std::move(fonts); }
 
     void setSource(std::function<std::size_t()> dataRowCount, FlexGrid::CellText cellText) {
         m_dataRowCount = std::move(dataRowCount);
@@ -158,6 +208,10 @@ public:
             return isFixed(column) ? QVariant(m_view.palette().button()) : QVariant();
         case Qt::ForegroundRole:
             return isFixed(column) ? QVariant(m_view.palette().buttonText()) : QVariant();
+        case Qt::FontRole:
+            return static_cast<std::size_t>(column) < m_fonts.size()
+                       ? QVariant(m_fonts[static_cast<std::size_t>(column)])
+                       : QVariant();
         default:
             return {};
         }
@@ -192,6 +246,7 @@ private:
     FlexGrid::CellText m_cellText;
     int m_rows = 0;
     std::map<std::pair<int, int>, QColor> m_backgrounds; // by model row and column
+    std::vector<QFont> m_fonts;                          // by column
 };
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(*this)) {
@@ -203,10 +258,13 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridMo
     setSortingEnabled(false);
     setCornerButtonEnabled(false);
     setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
-    auto* style = new GridLineStyle;
+    // A cell too narrow for its text cuts it off rather than hiding its end
+    // behind an ellipsis.
+    setTextElideMode(Qt::ElideNone);
+    auto* style = new GridStyle;
     style->setParent(this);
     setStyle(style);
+    horizontalHeader()->setStyle(style);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -238,6 +296,21 @@ void FlexGrid::applyLayout(const GridLayout& layout) {
     const int rowHeight = rowHeightPixels(layout.rowHeightSetting);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     horizontalHeader()->setFixedHeight(rowHeight);
+    fitColumnFonts();
+}
+
+void FlexGrid::fitColumnFonts() {
+    const int gridLine = showGrid() ? 1 : 0;
+    const std::vector<GridColumn>& columns = m_model->columns();
+    std::vector<QFont> fonts;
+    fonts.reserve(columns.size());
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        const int textWidth = columnWidth(static_cast<int>(column)) - gridLine - 2 * kCellPadding;
+        fonts.push_back(
+            fittingFont(font(), QString::fromStdString(columns[column].widest), textWidth));
+    }
+    m_model->setColumnFonts(std::move(fonts));
+    viewport()->update();
 }
 
 void FlexGrid::setRowSource(std::function<std::size_t()> dataRowCount, CellText cellText) {
@@ -274,8 +347,6 @@ std::size_t FlexGrid::topRow() const {
         return std::clamp<std::size_t>(*m_pendingTopRow, 1,
                                        std::max<std::size_t>(m_model->dataRows(), 1));
     }
-    // Scrolled to its end, the grid may show part of a row above the first
-    // whole one; that row counts as the top row.
     const int top = rowAt(0);
     return top >= 0 ? static_cast<std::size_t>(top) + 1 : 1;
 }
@@ -306,6 +377,35 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
         }
     }
     QTableView::paintEvent(event);
+}
+
+void FlexGrid::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    keepTopRowWhole();
+}
+
+void FlexGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    keepTopRowWhole();
+}
+
+void FlexGrid::keepTopRowWhole() {
+    // Scrolled to its end, the view would put the last row at the very
+    // bottom and cut the top row in half; the grid starts at a whole row and
+    // leaves the empty area below the last one instead.
+    QHeaderView* rows = verticalHeader();
+    const int offset = rows->sectionPosition(verticalScrollBar()->value());
+    if (offset >= 0 && rows->offset() != offset) {
+        rows->setOffset(offset);
+        viewport()->update();
+    }
+}
+
+void FlexGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitColumnFonts();
+    }
 }
 
 void FlexGrid::showEvent(QShowEvent* event) {

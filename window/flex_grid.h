@@ -31,8 +31,9 @@ public:
 
     // Lays the grid out: columns, header texts (all centred), widths in twips
     // (15 twips to the pixel), data alignment per column (always vertically
-    // centred), row height and the fixed first column. Only the header row
-    // remains.
+    // centred), row height and the fixed first column. A column's widest text
+    // fits its cells, in the grid's font or, where that is too wide, in the
+    // same font condensed. Only the header row remains.
     void applyLayout(const GridLayout& layout);
 
     // Where the data rows come from: their number and the text of each cell.
@@ -68,9 +69,16 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
     void scrollToPendingTopRow();
+    void keepTopRowWhole();
+    // Gives each column that names its widest text a font in which that
+    // text fits between the cell's padding.
+    void fitColumnFonts();
 
     FlexGridModel* m_model;
     std::optional<std::size_t> m_pendingTopRow;

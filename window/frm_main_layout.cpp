@@ -3,6 +3,7 @@
 #include "flex_grid.h"
 #include "fonts.h"
 #include "frm_main.h"
+#include "option_button.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
 #include "text_list_model.h"
@@ -197,11 +198,9 @@ void FrmMain::buildControls() {
     m_cmdSyousai =
         pictureButton(m_frame1, "cmdSyousai", 240, 2400, 960, 720, QStringLiteral("履歴表示"),
                       {32, 32}, QStringLiteral("履歴を表示します"));
-    m_cmdSyousai->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_cmdSyousai->setIconSize({24, 24});
-    m_optRendata2 = captioned<QRadioButton>(m_frame1, "optRendata2", 1425, 2400, 1590, 405,
+    m_optRendata2 = captioned<OptionButton>(m_frame1, "optRendata2", 1425, 2400, 1590, 405,
                                             QStringLiteral("既存表示"), 11.25);
-    m_optRendata = captioned<QRadioButton>(m_frame1, "optRendata", 1425, 2775, 1590, 405,
+    m_optRendata = captioned<OptionButton>(m_frame1, "optRendata", 1425, 2775, 1590, 405,
                                            QStringLiteral("既存非表示"), 11.25);
     m_associationModel = new TextListModel(this);
     m_lstRenData = listBox(m_frame1, "lstRenData", 3075, 2400, 3100, 780, m_associationModel);

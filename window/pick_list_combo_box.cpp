@@ -17,7 +17,19 @@ PickListComboBox::PickListComboBox(QWidget* parent) : QComboBox(parent) {
     });
 }
 
+void PickListComboBox::followShownText() {
+    const QString shown = currentText();
+    const int index = findText(shown);
+    if (index == currentIndex()) {
+        return;
+    }
+    // A new current index is no pick: only `activated` makes one.
+    setCurrentIndex(index);
+    setEditText(shown);
+}
+
 void PickListComboBox::showPopup() {
+    followShownText();
     m_fromList = true;
     QComboBox::showPopup();
 }
@@ -36,6 +48,7 @@ void PickListComboBox::keyPressEvent(QKeyEvent* event) {
         QComboBox::keyPressEvent(event);
         return;
     }
+    followShownText();
     m_fromList = true;
     QComboBox::keyPressEvent(event);
     m_fromList = view()->isVisible();
@@ -43,6 +56,7 @@ void PickListComboBox::keyPressEvent(QKeyEvent* event) {
 
 void PickListComboBox::wheelEvent(QWheelEvent* event) {
     const bool before = m_fromList;
+    followShownText();
     m_fromList = true;
     QComboBox::wheelEvent(event);
     m_fromList = before;

@@ -22,9 +22,9 @@ const std::string kTopic = "一番食べたいもの";
 GridLayout answerLayout() {
     return {11.0F,
             true,
-            {{"回", 380, Alignment::Right},
-             {"回答", 1975, Alignment::Left},
-             {"秒数", 750, Alignment::Centre}}};
+            {{"回", 380, Alignment::Right, ""},
+             {"回答", 1975, Alignment::Left, ""},
+             {"秒数", 750, Alignment::Centre, ""}}};
 }
 
 // Grid rows kept in a vector: column 0 the row number, the others the text.

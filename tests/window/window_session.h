@@ -1,0 +1,60 @@
+#pragma once
+
+#include "fakes.h"
+#include "support/temp_dir.h"
+#include "window/frm_main.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+#include <string>
+
+namespace wordbloom::testing {
+
+// Starts the real window on a data folder, with a clock the test moves.
+struct Session {
+    TempDir folder;
+    FakeClock clock{{2024, 1, 15, 9, 0, 0}};
+    FakeRandom random;
+    std::unique_ptr<FrmMain> window;
+
+    explicit Session(const std::string& topics = cp932("一番食べたいもの\r\n好きな色\r\n"),
+                     const std::string& settings = "60,0\r\n") {
+        folder.write("設定.txt", settings);
+        folder.write("題目.txt", topics);
+        folder.write("履歴.txt", "");
+    }
+    FrmMain& open() {
+        window = std::make_unique<FrmMain>(WorkDir(folder.path()), clock, random);
+        window->startUp();
+        window->show();
+        QCoreApplication::processEvents();
+        return *window;
+    }
+    template <typename T = QWidget> T* find(const char* name) const {
+        auto* widget = window->findChild<T*>(QString::fromLatin1(name));
+        if (widget == nullptr) {
+            qFatal("no control named %s", name);
+        }
+        return widget;
+    }
+    void click(const char* name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void tick(int seconds = 1) {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advance(1);
+            window->tmrStart_Timer();
+            window->tmrBp_Timer();
+        }
+    }
+    void type(const QString& text) const {
+        auto* box = find("txtKaitou");
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QApplication::sendEvent(box, &press);
+    }
+    void enter() const { QTest::keyClick(find("txtKaitou"), Qt::Key_Return); }
+    QString label(const char* name) const { return find<QLabel>(name)->text(); }
+};
+
+} // namespace wordbloom::testing
