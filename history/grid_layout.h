@@ -14,7 +14,8 @@ struct GridColumn {
     int width; // twips
     Alignment data;
     // The longest text a data cell of the column can hold, which the grid
-    // shows whole; empty where the text is free (topics, answers).
+    // shows whole, condensing a text only where it is too wide; empty where
+    // the text is free (topics, answers) and simply runs to the cell's edge.
     std::string widest;
 };
 

@@ -92,11 +92,11 @@ public:
     }
 };
 
-// The font, condensed just enough for `widest` to fit into `width` pixels;
-// the font itself where the text fits already or is free.
-QFont fittingFont(const QFont& font, const QString& widest, int width) {
-    const int advance = QFontMetrics(font).horizontalAdvance(widest);
-    if (widest.isEmpty() || advance <= width) {
+// The font, condensed just enough for `text` to fit into `width` pixels;
+// the font itself where the text fits already.
+QFont fittingFont(const QFont& font, const QString& text, int width) {
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance <= width) {
         return font;
     }
     // The text narrows about in step with the stretch; rounding may leave
@@ -105,7 +105,7 @@ QFont fittingFont(const QFont& font, const QString& widest, int width) {
     int stretch = std::max(1, normal * width / advance);
     QFont condensed = font;
     condensed.setStretch(stretch);
-    while (stretch > 1 && QFontMetrics(condensed).horizontalAdvance(widest) > width) {
+    while (stretch > 1 && QFontMetrics(condensed).horizontalAdvance(text) > width) {
         condensed.setStretch(--stretch);
     }
     return condensed;
@@ -127,14 +127,26 @@ public:
         m_fixedFirstColumn = layout.fixedFirstColumn;
         m_rows = 0;
         m_backgrounds.clear();
-        m_fonts.clear();
+        m_textRoom.clear();
         endResetModel();
     }
 
     const std::vector<GridColumn>& columns() const { return m_columns; }
 
-    // The font of each column's data cells.
-    void setColumnFonts(std::vector<QFont> fonts) { m_fonts = std::move(fonts); }
+    // The room in pixels for the text of each column's cells; 0 for a
+    // column whose text is free and never condensed.
+    void setTextRoom(std::vector<int> room) { m_textRoom = std::move(room); }
+
+    // The font a cell of the column draws the text in: the grid's font, or
+    // where the text is too wide for the cell, the same font condensed just
+    // enough. Ordinary values keep the plain font.
+    QFont cellFont(int column, const QString& shown) const {
+        const auto index = static_cast<std::size_t>(column);
+        if (column < 0 || index >= m_textRoom.size() || m_textRoom[index] <= 0) {
+            return m_view.font();
+        }
+        return fittingFont(m_view.font(), shown, m_textRoom[index]);
+    }
 
     void setSource(std::function<std::size_t()> dataRowCount, FlexGrid::CellText cellText) {
         m_dataRowCount = std::move(dataRowCount);
@@ -208,10 +220,11 @@ public:
             return isFixed(column) ? QVariant(m_view.palette().button()) : QVariant();
         case Qt::ForegroundRole:
             return isFixed(column) ? QVariant(m_view.palette().buttonText()) : QVariant();
-        case Qt::FontRole:
-            return static_cast<std::size_t>(column) < m_fonts.size()
-                       ? QVariant(m_fonts[static_cast<std::size_t>(column)])
-                       : QVariant();
+        case Qt::FontRole: {
+            const QFont font =
+                cellFont(column, text(static_cast<std::size_t>(index.row()) + 1, column));
+            return font == m_view.font() ? QVariant() : QVariant(font);
+        }
         default:
             return {};
         }
@@ -246,7 +259,7 @@ private:
     FlexGrid::CellText m_cellText;
     int m_rows = 0;
     std::map<std::pair<int, int>, QColor> m_backgrounds; // by model row and column
-    std::vector<QFont> m_fonts;                          // by column
+    std::vector<int> m_textRoom;                         // by column
 };
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(*this)) {
@@ -296,21 +309,25 @@ void FlexGrid::applyLayout(const GridLayout& layout) {
     const int rowHeight = rowHeightPixels(layout.rowHeightSetting);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     horizontalHeader()->setFixedHeight(rowHeight);
-    fitColumnFonts();
+    measureTextRoom();
 }
 
-void FlexGrid::fitColumnFonts() {
+void FlexGrid::measureTextRoom() {
     const int gridLine = showGrid() ? 1 : 0;
     const std::vector<GridColumn>& columns = m_model->columns();
-    std::vector<QFont> fonts;
-    fonts.reserve(columns.size());
+    std::vector<int> room;
+    room.reserve(columns.size());
     for (std::size_t column = 0; column < columns.size(); ++column) {
-        const int textWidth = columnWidth(static_cast<int>(column)) - gridLine - 2 * kCellPadding;
-        fonts.push_back(
-            fittingFont(font(), QString::fromStdString(columns[column].widest), textWidth));
+        room.push_back(columns[column].widest.empty()
+                           ? 0
+                           : columnWidth(static_cast<int>(column)) - gridLine - 2 * kCellPadding);
     }
-    m_model->setColumnFonts(std::move(fonts));
+    m_model->setTextRoom(std::move(room));
     viewport()->update();
+}
+
+QFont FlexGrid::cellFont(int column, const QString& text) const {
+    return m_model->cellFont(column, text);
 }
 
 void FlexGrid::setRowSource(std::function<std::size_t()> dataRowCount, CellText cellText) {
@@ -404,7 +421,7 @@ void FlexGrid::keepTopRowWhole() {
 void FlexGrid::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        fitColumnFonts();
+        measureTextRoom();
     }
 }
 

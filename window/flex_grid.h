@@ -31,10 +31,15 @@ public:
 
     // Lays the grid out: columns, header texts (all centred), widths in twips
     // (15 twips to the pixel), data alignment per column (always vertically
-    // centred), row height and the fixed first column. A column's widest text
-    // fits its cells, in the grid's font or, where that is too wide, in the
-    // same font condensed. Only the header row remains.
+    // centred), row height and the fixed first column. Only the header row
+    // remains.
     void applyLayout(const GridLayout& layout);
+
+    // The font a data cell of the column shows the text in. In a column that
+    // names its widest text, a text too wide for the cell is drawn in the
+    // grid's font condensed just enough to fit; everything else, ordinary
+    // values included, in the grid's font.
+    QFont cellFont(int column, const QString& text) const;
 
     // Where the data rows come from: their number and the text of each cell.
     // The rows are read afresh.
@@ -76,9 +81,9 @@ protected:
 private:
     void scrollToPendingTopRow();
     void keepTopRowWhole();
-    // Gives each column that names its widest text a font in which that
-    // text fits between the cell's padding.
-    void fitColumnFonts();
+    // The room for text between the cell padding of each column that names
+    // its widest text.
+    void measureTextRoom();
 
     FlexGridModel* m_model;
     std::optional<std::size_t> m_pendingTopRow;

@@ -79,14 +79,12 @@ private slots:
             QCOMPARE(grid->textElideMode(), Qt::ElideNone);
             // Measured as the cell draws it: in the cell's font, between the
             // item view's text margins, left of the grid line.
-            const QVariant cellFont = grid->model()->index(0, cell.column).data(Qt::FontRole);
-            const QFont font =
-                cellFont.isValid() ? cellFont.value<QFont>().resolve(grid->font()) : grid->font();
+            const QString text = QString::fromUtf8(cell.text);
+            const QFont font = grid->cellFont(cell.column, text);
             const int padding =
                 grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
             const int room =
                 grid->columnWidth(cell.column) - (grid->showGrid() ? 1 : 0) - 2 * padding;
-            const QString text = QString::fromUtf8(cell.text);
             const int width = QFontMetrics(font).horizontalAdvance(text);
             QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 column %2: %3 takes %4 px of %5")
                                                    .arg(QString::fromLatin1(cell.grid))
@@ -95,6 +93,14 @@ private slots:
                                                    .arg(width)
                                                    .arg(room)));
         }
+        // The cells draw in that font; ordinary values keep the plain one.
+        const QVariant drawn = history->model()->index(0, 5).data(Qt::FontRole);
+        QVERIFY(drawn.isValid());
+        QCOMPARE(drawn.value<QFont>(), history->cellFont(5, QStringLiteral("-32768")));
+        const auto* answers = session.find<FlexGrid>("msgRireki2");
+        QCOMPARE(answers->textMatrix(1, 0), QStringLiteral("1"));
+        QVERIFY(!answers->model()->index(0, 0).data(Qt::FontRole).isValid());
+        QCOMPARE(answers->cellFont(0, QStringLiteral("99")), answers->font());
     }
 
     void scrolledGridsShowWholeRowsAndAGreyHeaderStrip() {
