@@ -42,15 +42,15 @@ void enterAnswers(benchmark::State& state, std::size_t listEntries, std::size_t 
     FailingPrompter prompter;
     InlineWorkRunner runner;
     MainForm form(WorkDir(folder.path()), clock, random, view, prompter, runner);
-    form.StartUp();
-    form.cmdStart2_Click();
+    form.startUp();
+    form.startWithShownTopic();
     for (std::size_t i = 0; i < gameAnswers; ++i) {
-        form.txtKaitou_Enter(entries[i]);
+        form.submitAnswer(entries[i]);
     }
 
     std::size_t next = kLongList;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(form.txtKaitou_Enter(all[next++]));
+        benchmark::DoNotOptimize(form.submitAnswer(all[next++]));
     }
     if (form.associations().size() != listEntries + kEnters ||
         form.gameAnswers().size() != gameAnswers + kEnters) {

@@ -19,9 +19,9 @@ void openTopicPanel(benchmark::State& state) {
     FailingPrompter prompter;
     InlineWorkRunner runner;
     MainForm form(WorkDir(data.folder.path()), clock, random, view, prompter, runner);
-    form.StartUp();
+    form.startUp();
     for (auto _ : state) {
-        form.cboMondai2_Click();
+        form.pickPanelTopic();
     }
     if (form.topicHistory().logRowCount() != kAnswerLogRecords + 1) {
         state.SkipWithError("the answer log did not load whole");

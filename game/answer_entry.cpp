@@ -17,7 +17,7 @@ std::string withoutLineBreaks(const std::string& typed) {
 
 } // namespace
 
-bool MainForm::txtKaitou_Enter(const std::string& typed) {
+bool MainForm::submitAnswer(const std::string& typed) {
     const std::string entered = withoutLineBreaks(typed);
     if (entered.empty()) {
         return false;
@@ -30,7 +30,7 @@ bool MainForm::txtKaitou_Enter(const std::string& typed) {
     // The answer is judged and kept in the form it will have when it comes
     // back from the files, so it matches itself in later games.
     const std::string answer = roundTripForm(entered);
-    const AnswerKind kind = JudgeAnswer(answer, m_gameAnswers, m_associations);
+    const AnswerKind kind = judgeAnswer(answer, m_gameAnswers, m_associations);
 
     std::vector<std::pair<FileError, const char*>> failures;
     switch (kind) {

@@ -19,7 +19,7 @@ void IndexedTexts::assign(std::vector<std::string> texts) {
     m_items = std::move(texts);
 }
 
-AnswerKind JudgeAnswer(const std::string& answer, const IndexedTexts& gameAnswers,
+AnswerKind judgeAnswer(const std::string& answer, const IndexedTexts& gameAnswers,
                        const IndexedTexts& associations) {
     if (gameAnswers.contains(answer)) {
         return AnswerKind::Duplicate;

@@ -29,7 +29,7 @@ private:
 // Judges one answer: Duplicate when this game already has it, otherwise
 // Existing when the topic's association list holds it, otherwise New. Texts
 // are compared exactly: no trimming, no case or width folding.
-AnswerKind JudgeAnswer(const std::string& answer, const IndexedTexts& gameAnswers,
+AnswerKind judgeAnswer(const std::string& answer, const IndexedTexts& gameAnswers,
                        const IndexedTexts& associations);
 
 } // namespace wordbloom

@@ -17,12 +17,12 @@ std::size_t drawIndex(std::size_t count, float r) {
 
 } // namespace
 
-void MainForm::cboMondai_Click() {
+void MainForm::pickTopic() {
     const auto topic = usableTopic(m_view.displayedTopic());
     if (!topic) {
         return;
     }
-    LoadAssociationList(*topic);
+    loadKnownAnswers(*topic);
     m_view.setAssociationsVisible(true);
     // The focus cannot go to a disabled button during a countdown or a game.
     if (m_startEnabled) {
@@ -30,7 +30,7 @@ void MainForm::cboMondai_Click() {
     }
 }
 
-void MainForm::cmdStart_Click() {
+void MainForm::startWithRandomTopic() {
     if (m_topics.empty()) {
         m_prompter.ask(noTopicsMessage());
         return;
@@ -39,24 +39,24 @@ void MainForm::cmdStart_Click() {
     if (!topic) {
         return;
     }
-    StartGame(true);
+    resetForNewGame(true);
     m_view.setDisplayedTopic(*topic);
-    if (LoadTopic(*topic)) {
+    if (loadTopic(*topic)) {
         setStartEnabled(false);
     }
 }
 
-void MainForm::cmdStart2_Click() {
+void MainForm::startWithShownTopic() {
     const auto topic = usableTopic(m_view.displayedTopic());
     if (!topic) {
         return;
     }
-    StartGame(false);
+    resetForNewGame(false);
     setStartEnabled(false);
-    LoadTopic(*topic);
+    loadTopic(*topic);
 }
 
-void MainForm::StartGame(bool emptyTopicBox) {
+void MainForm::resetForNewGame(bool emptyTopicBox) {
     m_state.intMoji = 0;
     m_view.clearAnswerBox();
     if (emptyTopicBox) {
@@ -74,7 +74,7 @@ void MainForm::StartGame(bool emptyTopicBox) {
     showCounters();
 }
 
-bool MainForm::LoadTopic(const std::string& topic) {
+bool MainForm::loadTopic(const std::string& topic) {
     std::vector<std::string> entries;
     std::optional<AnswerLogRecord> last;
     try {
@@ -92,12 +92,12 @@ bool MainForm::LoadTopic(const std::string& topic) {
     m_view.resetAnswerGrid(SetupAnswerGrid());
     m_associations.assign(std::move(entries));
     m_view.showAssociations(m_associations);
-    m_state.intKai = NextGameNumber(last, m_clock.now());
+    m_state.intKai = nextGameNumber(last, m_clock.now());
     m_view.clearAnswerBox();
     return true;
 }
 
-void MainForm::LoadAssociationList(const std::string& topic) {
+void MainForm::loadKnownAnswers(const std::string& topic) {
     try {
         m_associations.assign(readAssociationList(m_dir, topic));
     } catch (const FileError& error) {

@@ -5,7 +5,7 @@
 
 namespace wordbloom {
 
-void MainForm::msgRireki_Click(std::size_t row) {
+void MainForm::takeTopicOfHistoryRow(std::size_t row) {
     // The header row and an empty grid have no game to take a topic from.
     if (row == 0 || row >= m_history.rowCount()) {
         return;
@@ -26,7 +26,7 @@ void MainForm::msgRireki_Click(std::size_t row) {
     m_view.showAssociations(m_associations);
 }
 
-void MainForm::cmdClear_Click() {
+void MainForm::clearPlayHistory() {
     if (m_prompter.ask(clearPlayHistoryConfirmation()) != MessageAnswer::Ok) {
         return;
     }
@@ -41,7 +41,7 @@ void MainForm::cmdClear_Click() {
     m_prompter.ask(playHistoryClearedMessage());
 }
 
-void MainForm::ShowTopicHistory(const std::string& shown) {
+void MainForm::showTopicHistory(const std::string& shown) {
     const auto topic = usableTopic(shown);
     if (!topic) {
         return;
@@ -59,20 +59,20 @@ void MainForm::ShowTopicHistory(const std::string& shown) {
     m_view.setTopicPanelVisible(true);
 }
 
-void MainForm::cmdSyousai_Click() {
+void MainForm::openTopicPanel() {
     const std::string topic = m_view.displayedTopic();
     if (!usableTopic(topic)) {
         return;
     }
     m_view.setPanelTopic(topic);
-    ShowTopicHistory(topic);
+    showTopicHistory(topic);
 }
 
-void MainForm::cboMondai2_Click() {
-    ShowTopicHistory(m_view.panelTopic());
+void MainForm::pickPanelTopic() {
+    showTopicHistory(m_view.panelTopic());
 }
 
-void MainForm::cmdModoru_Click() {
+void MainForm::closeTopicPanel() {
     if (m_topicHistory.associations().empty()) {
         m_associations.clear();
         m_view.showAssociations(m_associations);
@@ -80,24 +80,24 @@ void MainForm::cmdModoru_Click() {
     m_view.setTopicPanelVisible(false);
 }
 
-void MainForm::fraRireki_Click() {
+void MainForm::hideTopicPanel() {
     m_view.setTopicPanelVisible(false);
 }
 
-void MainForm::optRendata_Click() {
+void MainForm::hideKnownAnswers() {
     m_view.setAssociationsVisible(false);
 }
 
-void MainForm::optRendata2_Click() {
+void MainForm::showKnownAnswers() {
     const auto topic = usableTopic(m_view.displayedTopic());
     if (!topic) {
         return;
     }
-    LoadAssociationList(*topic);
+    loadKnownAnswers(*topic);
     m_view.setAssociationsVisible(true);
 }
 
-void MainForm::cmdRenClr_Click() {
+void MainForm::clearTopicData() {
     const std::string shown = m_view.panelTopic();
     const auto topic = usableTopic(shown);
     if (!topic) {
@@ -107,7 +107,7 @@ void MainForm::cmdRenClr_Click() {
         return;
     }
     try {
-        ClearTopicData(m_dir, *topic);
+        clearTopicFiles(m_dir, *topic);
     } catch (const FileError& error) {
         reportFileError(error, "お題のデータをクリアできませんでした。");
         return;

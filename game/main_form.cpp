@@ -32,15 +32,15 @@ MainForm::MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& vi
     : m_dir(std::move(dir)), m_clock(clock), m_random(random), m_view(view), m_prompter(prompter),
       m_runner(runner) {}
 
-void MainForm::BeginStartUp() {
+void MainForm::beginStartUp() {
     m_startingHistory = std::make_unique<PlayHistoryGrid>();
     m_startingRead =
         m_runner.start(kLoadingPlayHistory, [dir = m_dir, history = m_startingHistory.get()] {
-            history->LoadHistoryGrid(dir);
+            history->load(dir);
         });
 }
 
-void MainForm::StartUp() {
+void MainForm::startUp() {
     m_view.setTopicPanelVisible(false);
     m_view.resetHistoryGrid(SetupHistoryGrid());
     m_view.resetAnswerGrid(SetupAnswerGrid());
@@ -51,7 +51,7 @@ void MainForm::StartUp() {
     }
 
     if (!m_startingRead) {
-        BeginStartUp();
+        beginStartUp();
     }
     const std::unique_ptr<PlayHistoryGrid> loaded = std::move(m_startingHistory);
     const std::unique_ptr<PendingWork> reading = std::move(m_startingRead);
@@ -69,7 +69,7 @@ void MainForm::StartUp() {
     // handling, which writes the same values back.
     if (m_state.intAs != 0) {
         m_view.setAutoSaveState(m_state.intAs);
-        chkAs_Click(m_state.intAs);
+        setAutoSave(m_state.intAs);
     }
 
     m_view.setPlayLengthChoices(playLengthChoices());
@@ -90,12 +90,12 @@ void MainForm::StartUp() {
     m_view.setDisplayedTopic(m_topics.empty() ? std::string() : m_topics.front());
 
     m_view.selectAssociationOption(false);
-    optRendata_Click();
+    hideKnownAnswers();
 
     m_state.intBarWidth = static_cast<std::int16_t>(m_view.barLayoutWidth());
 }
 
-void MainForm::cboJikan_Click(const std::string& text) {
+void MainForm::choosePlayLength(const std::string& text) {
     const Integer16 seconds = readInteger16(text);
     if (seconds.reading != IntegerReading::Ok || seconds.value <= 0) {
         return;
@@ -104,7 +104,7 @@ void MainForm::cboJikan_Click(const std::string& text) {
     saveSettings();
 }
 
-void MainForm::chkAs_Click(int state) {
+void MainForm::setAutoSave(int state) {
     m_state.intAs = static_cast<std::int16_t>(state);
     saveSettings();
 }
@@ -141,7 +141,7 @@ void MainForm::reportFileError(const FileError& error, const std::string& contex
     m_prompter.ask(fileErrorMessage(error, context));
 }
 
-std::int16_t NextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today) {
+std::int16_t nextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today) {
     if (!last || last->date != formatDate(today)) {
         return 1;
     }

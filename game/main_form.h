@@ -32,38 +32,38 @@ public:
 
     // Starts reading the play history, the longest part of start-up, so that
     // it can go on while the window builds its controls. Nothing is shown.
-    void BeginStartUp();
+    void beginStartUp();
 
     // Start-up, up to showing the window: lays out the grids, loads the play
-    // history (waiting for the reading that BeginStartUp started, or reading
+    // history (waiting for the reading that beginStartUp started, or reading
     // it now), the settings and the topic list. A failure throws FileError;
     // the window reports it and the program ends.
-    void StartUp();
+    void startUp();
 
-    void cboJikan_Click(const std::string& text);
-    void chkAs_Click(int state);
+    void choosePlayLength(const std::string& text);
+    void setAutoSave(int state);
 
-    void cboMondai_Click();
-    void cmdStart_Click();
-    void cmdStart2_Click();
-    void tmrStart_Timer();
-    void tmrBp_Timer();
+    void pickTopic();
+    void startWithRandomTopic();
+    void startWithShownTopic();
+    void countdownTick();
+    void playClockTick();
 
     // Enter in the answer box with its text. Returns false when the Enter
     // key is not used (an empty box) and goes on to the text box.
-    bool txtKaitou_Enter(const std::string& typed);
+    bool submitAnswer(const std::string& typed);
 
-    void cmdHozon_Click();
+    void save();
 
-    void msgRireki_Click(std::size_t row);
-    void cmdClear_Click();
-    void cmdSyousai_Click();
-    void cboMondai2_Click();
-    void cmdModoru_Click();
-    void fraRireki_Click();
-    void optRendata_Click();
-    void optRendata2_Click();
-    void cmdRenClr_Click();
+    void takeTopicOfHistoryRow(std::size_t row);
+    void clearPlayHistory();
+    void openTopicPanel();
+    void pickPanelTopic();
+    void closeTopicPanel();
+    void hideTopicPanel();
+    void hideKnownAnswers();
+    void showKnownAnswers();
+    void clearTopicData();
 
     const GameState& state() const { return m_state; }
     const std::vector<std::string>& topics() const { return m_topics; }
@@ -73,10 +73,10 @@ public:
     const TopicHistory& topicHistory() const { return m_topicHistory; }
 
 private:
-    void StartGame(bool emptyTopicBox);
-    void ShowTopicHistory(const std::string& topic);
-    bool LoadTopic(const std::string& topic);
-    void LoadAssociationList(const std::string& topic);
+    void resetForNewGame(bool emptyTopicBox);
+    void showTopicHistory(const std::string& topic);
+    bool loadTopic(const std::string& topic);
+    void loadKnownAnswers(const std::string& topic);
     void showCounters();
     void endGame();
     void saveSettings();
@@ -101,7 +101,7 @@ private:
     IndexedTexts m_gameAnswers;  // the answers of the current game, in grid order
     PlayHistoryGrid m_history;
     TopicHistory m_topicHistory;
-    // The play history as BeginStartUp reads it, and that reading. The
+    // The play history as beginStartUp reads it, and that reading. The
     // reading goes first when the form goes.
     std::unique_ptr<PlayHistoryGrid> m_startingHistory;
     std::unique_ptr<PendingWork> m_startingRead;
@@ -109,6 +109,6 @@ private:
 
 // The game number for a topic's next game: one more than the last logged
 // answer's when that answer is from today, otherwise 1.
-std::int16_t NextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today);
+std::int16_t nextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today);
 
 } // namespace wordbloom

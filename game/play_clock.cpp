@@ -11,7 +11,7 @@ constexpr std::int16_t kLastCountdownStep = 3;
 
 } // namespace
 
-void MainForm::tmrStart_Timer() {
+void MainForm::countdownTick() {
     if (!m_state.blnStart) {
         m_state.intCount = 0;
         return;
@@ -31,7 +31,7 @@ void MainForm::tmrStart_Timer() {
     }
 }
 
-void MainForm::tmrBp_Timer() {
+void MainForm::playClockTick() {
     if (!m_state.blnPlay) {
         return;
     }
@@ -51,7 +51,7 @@ void MainForm::endGame() {
     m_view.setLabelText(CounterLabel::Byou, formatRate(m_state.intMoji, lengthOfGame(m_state)));
     m_view.setLabelText(CounterLabel::Moji, std::to_string(m_state.intMoji));
     if (m_state.intAs == 1) {
-        cmdHozon_Click();
+        save();
     }
 }
 

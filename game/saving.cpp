@@ -5,7 +5,7 @@
 
 namespace wordbloom {
 
-void MainForm::cmdHozon_Click() {
+void MainForm::save() {
     const bool nothingJudged = m_state.intOk == 0 && m_state.intChu == 0 && m_state.intNg == 0;
     if (nothingJudged || m_state.blnPlay || m_state.blnStart) {
         return;

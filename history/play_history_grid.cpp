@@ -19,7 +19,7 @@ std::string shortTime(const std::string& stored) {
 
 } // namespace
 
-void PlayHistoryGrid::LoadHistoryGrid(const WorkDir& dir) {
+void PlayHistoryGrid::load(const WorkDir& dir) {
     PlayHistory history = readPlayHistory(dir);
     m_records = std::move(history.records);
     m_skippedLines = history.skippedLines;

@@ -14,9 +14,9 @@ public:
     static constexpr int kColumnCount = 11;
     static constexpr int kTopicColumn = 3;
 
-    // Replaces the rows with the records of "履歴.txt" (LoadHistoryGrid). A
+    // Replaces the rows with the records of "履歴.txt" (load). A
     // missing file throws FileError; short or torn records are left out.
-    void LoadHistoryGrid(const WorkDir& dir);
+    void load(const WorkDir& dir);
 
     void addRow(const PlayRecord& record) { m_records.push_back(record); }
     void clearRows() { m_records.clear(); }

@@ -38,8 +38,4 @@ std::string TopicHistory::cellText(std::size_t row, int column) const {
     }
 }
 
-void ClearTopicData(const WorkDir& dir, std::string_view topic) {
-    clearTopicFiles(dir, topic);
-}
-
 } // namespace wordbloom

@@ -34,7 +34,4 @@ private:
     AnswerLog m_log;
 };
 
-// Empties the topic's association list file and answer log file.
-void ClearTopicData(const WorkDir& dir, std::string_view topic);
-
 } // namespace wordbloom

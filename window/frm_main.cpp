@@ -27,7 +27,7 @@ FrmMain::FrmMain(WorkDir dir, Clock& clock, RandomSource& random, QWidget* paren
     // controls are being made.
     PictureSet pictures(devicePixelRatioF());
     m_form = std::make_unique<MainForm>(std::move(dir), clock, random, *this, m_prompter, m_runner);
-    m_form->BeginStartUp();
+    m_form->beginStartUp();
     buildControls();
     bindEvents();
     setTabOrder();
@@ -43,7 +43,7 @@ void FrmMain::startUp() {
     QCoreApplication::processEvents();
     m_busy = true;
     try {
-        m_form->StartUp();
+        m_form->startUp();
     } catch (...) {
         m_busy = false;
         throw;
@@ -68,11 +68,11 @@ void FrmMain::run(const std::function<void()>& handler) {
 }
 
 void FrmMain::tmrStart_Timer() {
-    run([this] { m_form->tmrStart_Timer(); });
+    run([this] { m_form->countdownTick(); });
 }
 
 void FrmMain::tmrBp_Timer() {
-    run([this] { m_form->tmrBp_Timer(); });
+    run([this] { m_form->playClockTick(); });
 }
 
 void FrmMain::bindEvents() {
@@ -80,32 +80,32 @@ void FrmMain::bindEvents() {
         connect(sender, signal, this,
                 [this, handler] { run([this, handler] { (*m_form.*handler)(); }); });
     };
-    bind(m_cmdStart, &QToolButton::clicked, &MainForm::cmdStart_Click);
-    bind(m_cmdStart2, &QToolButton::clicked, &MainForm::cmdStart2_Click);
-    bind(m_cmdHozon, &QToolButton::clicked, &MainForm::cmdHozon_Click);
-    bind(m_cmdClear, &QToolButton::clicked, &MainForm::cmdClear_Click);
-    bind(m_cmdSyousai, &QToolButton::clicked, &MainForm::cmdSyousai_Click);
-    bind(m_cmdModoru, &QPushButton::clicked, &MainForm::cmdModoru_Click);
-    bind(m_cmdRenClr, &QPushButton::clicked, &MainForm::cmdRenClr_Click);
-    bind(m_fraRireki, &ClickableFrame::clicked, &MainForm::fraRireki_Click);
-    bind(m_optRendata, &QRadioButton::clicked, &MainForm::optRendata_Click);
-    bind(m_optRendata2, &QRadioButton::clicked, &MainForm::optRendata2_Click);
-    bind(m_cboMondai, &PickListComboBox::picked, &MainForm::cboMondai_Click);
-    bind(m_cboMondai2, &PickListComboBox::picked, &MainForm::cboMondai2_Click);
+    bind(m_cmdStart, &QToolButton::clicked, &MainForm::startWithRandomTopic);
+    bind(m_cmdStart2, &QToolButton::clicked, &MainForm::startWithShownTopic);
+    bind(m_cmdHozon, &QToolButton::clicked, &MainForm::save);
+    bind(m_cmdClear, &QToolButton::clicked, &MainForm::clearPlayHistory);
+    bind(m_cmdSyousai, &QToolButton::clicked, &MainForm::openTopicPanel);
+    bind(m_cmdModoru, &QPushButton::clicked, &MainForm::closeTopicPanel);
+    bind(m_cmdRenClr, &QPushButton::clicked, &MainForm::clearTopicData);
+    bind(m_fraRireki, &ClickableFrame::clicked, &MainForm::hideTopicPanel);
+    bind(m_optRendata, &QRadioButton::clicked, &MainForm::hideKnownAnswers);
+    bind(m_optRendata2, &QRadioButton::clicked, &MainForm::showKnownAnswers);
+    bind(m_cboMondai, &PickListComboBox::picked, &MainForm::pickTopic);
+    bind(m_cboMondai2, &PickListComboBox::picked, &MainForm::pickPanelTopic);
 
     connect(m_cboJikan, &PickListComboBox::picked, this, [this](int index) {
         const std::string text = m_cboJikan->itemText(index).toStdString();
-        run([this, text] { m_form->cboJikan_Click(text); });
+        run([this, text] { m_form->choosePlayLength(text); });
     });
     connect(m_chkAs, &QToolButton::clicked, this, [this](bool checked) {
         m_chkAs->setStyleSheet(QString());
-        run([this, checked] { m_form->chkAs_Click(checked ? 1 : 0); });
+        run([this, checked] { m_form->setAutoSave(checked ? 1 : 0); });
     });
     connect(m_msgRireki, &FlexGrid::cellClicked, this,
-            [this](std::size_t row, int) { run([this, row] { m_form->msgRireki_Click(row); }); });
+            [this](std::size_t row, int) { run([this, row] { m_form->takeTopicOfHistoryRow(row); }); });
     m_txtKaitou->onEnter = [this](const QString& text) {
         bool used = true;
-        run([&] { used = m_form->txtKaitou_Enter(text.toStdString()); });
+        run([&] { used = m_form->submitAnswer(text.toStdString()); });
         return used;
     };
     connect(m_cmdHelp, &QToolButton::clicked, this, [this] { m_help.open(this); });

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& folder = fuzzing::fuzzFolder();
     folder.write(kPlayHistoryFileName, data, size);
     PlayHistoryGrid grid;
-    grid.LoadHistoryGrid(folder.dir());
+    grid.load(folder.dir());
     for (std::size_t row = 0; row < grid.rowCount(); ++row) {
         for (int column = 0; column < PlayHistoryGrid::kColumnCount; ++column) {
             static_cast<void>(grid.cellText(row, column));
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     appendPlayRecord(folder.dir(), {"2024/01/15", "09:00:00", "題", 1, 2, 3, 40, 60});
     PlayHistoryGrid after;
-    after.LoadHistoryGrid(folder.dir());
+    after.load(folder.dir());
     if (after.rowCount() != grid.rowCount() + 1 ||
         after.cellText(after.rowCount() - 1, 3) != "題" ||
         after.cellText(after.rowCount() - 1, 4) != "6") {

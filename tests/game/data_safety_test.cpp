@@ -36,15 +36,15 @@ protected:
     void useEverywhere(const std::string& topic) {
         view.topic = topic;
         view.panelTopicText = topic;
-        form().cmdStart2_Click();
+        form().startWithShownTopic();
         view.answerBox = "x\",1,1,0,0,1,\"0.02/秒\",\"60秒";
-        form().txtKaitou_Enter(view.answerBox);
-        form().cboMondai_Click();
-        form().optRendata2_Click();
-        form().cmdSyousai_Click();
-        form().cboMondai2_Click();
-        form().cmdRenClr_Click();
-        form().cmdHozon_Click();
+        form().submitAnswer(view.answerBox);
+        form().pickTopic();
+        form().showKnownAnswers();
+        form().openTopicPanel();
+        form().pickPanelTopic();
+        form().clearTopicData();
+        form().save();
     }
     bool onlyRefusals(const std::string& text, std::size_t count) const {
         return prompter.shown.size() == count &&
@@ -59,7 +59,7 @@ TEST_F(DataSafety, ClearingTopicNamedLikeThePlayHistoryIsRefused) {
     temp.write("履歴.txt", historyRecord("好きな色"));
     form();
     view.panelTopicText = "履歴";
-    form().cmdRenClr_Click();
+    form().clearTopicData();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0].title, "使えないお題");
     EXPECT_EQ(prompter.shown[0].text,
@@ -91,7 +91,7 @@ TEST_F(DataSafety, TopicsNamedLikeTheGamesOwnFilesAreRefusedEverywhere) {
     for (std::size_t row = 1; row <= 2; ++row) {
         prompter.shown.clear();
         view.topic = "一番食べたいもの";
-        form().msgRireki_Click(row);
+        form().takeTopicOfHistoryRow(row);
         EXPECT_EQ(prompter.shown.size(), 1U);
         EXPECT_EQ(view.topic, "一番食べたいもの");
     }
@@ -105,7 +105,7 @@ TEST_F(DataSafety, TheTopicListNeverOffersAGameFileToTheDraw) {
     EXPECT_EQ(prompter.shown.size(), 2U);
     for (const float r : {0.0F, 0.5F, 0.99F}) {
         random.value = r;
-        form().cmdStart_Click();
+        form().startWithRandomTopic();
         EXPECT_EQ(view.topic, "好きな色");
     }
 }
@@ -119,7 +119,7 @@ TEST_F(DataSafety, FifoInPlaceOfPlayHistoryIsAFileError) {
             [&] {
                 MainForm starting(WorkDir(temp.path()), clock, random, view, prompter, runner);
                 try {
-                    starting.StartUp();
+                    starting.startUp();
                     ADD_FAILURE() << name << " was taken";
                 } catch (const FileError& error) {
                     EXPECT_EQ(error.fileName(), name);
@@ -147,15 +147,15 @@ TEST_F(DataSafety, FifoInPlaceOfATopicFileIsAFileErrorAndTheGameGoesOn) {
                 prompter.shown.clear();
                 return once;
             };
-            form().cmdStart2_Click();
+            form().startWithShownTopic();
             EXPECT_TRUE(refusedOnce());
             EXPECT_FALSE(form().state().blnStart);
-            form().cboMondai_Click();
+            form().pickTopic();
             EXPECT_TRUE(refusedOnce());
-            form().cmdSyousai_Click();
+            form().openTopicPanel();
             EXPECT_TRUE(refusedOnce());
             prompter.answers = {MessageAnswer::Ok};
-            form().cmdRenClr_Click();
+            form().clearTopicData();
             ASSERT_EQ(prompter.shown.size(), 2U);
             prompter.shown.erase(prompter.shown.begin()); // the question before clearing
             EXPECT_TRUE(refusedOnce());
@@ -174,13 +174,13 @@ TEST_F(DataSafety, ATopicTypedWithAWaveDashKeepsOneSetOfFiles) {
     startGame();
     answer("海");
     playToEnd();
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(temp.read("夏～冬.txt"), cp932("海\r\n"));
     EXPECT_NE(temp.read("履歴.txt").find(cp932("\"夏～冬\"")), std::string::npos);
 
     // The saved row leads back to the same files, and the answer is known.
     view.topic = "一番食べたいもの";
-    form().msgRireki_Click(1);
+    form().takeTopicOfHistoryRow(1);
     EXPECT_EQ(view.topic, "夏～冬");
     EXPECT_EQ(view.associations, Texts{"海"});
     startGame();
@@ -194,9 +194,9 @@ TEST_F(DataSafety, ATopicThatWouldComeBackWithABackslashIsRefusedBeforeAnythingI
     form();
     view.topic = "円¥ドル";
     view.panelTopicText = "円¥ドル";
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     answer("高い");
-    form().cmdRenClr_Click();
+    form().clearTopicData();
     ASSERT_EQ(prompter.shown.size(), 3U);
     for (const Message& message : prompter.shown) {
         EXPECT_EQ(message.title, "不正文字");
@@ -208,18 +208,18 @@ TEST_F(DataSafety, ATopicThatWouldComeBackWithABackslashIsRefusedBeforeAnythingI
 TEST_F(DataSafety, ChangingThePlayLengthDuringAGameKeepsItsRecord) {
     form();
     startGame();
-    form().cboJikan_Click("180");
+    form().choosePlayLength("180");
     answer("すしとラーメン"); // 7 characters in a 60-second game
     clock.advance(59);
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_TRUE(form().state().blnPlay);
     EXPECT_EQ(view.barWidth, 145); // 1 of 60 seconds left
     clock.advance(1);
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_FALSE(form().state().blnPlay);
     EXPECT_EQ(view.label(CounterLabel::Byou), "0.12/秒");
-    form().cboJikan_Click("10"); // after the game, before the save
-    form().cmdHozon_Click();
+    form().choosePlayLength("10"); // after the game, before the save
+    form().save();
     EXPECT_EQ(temp.read("履歴.txt"),
               cp932("\"2024/01/15\",\"09:01:03\",\"一番食べたいもの\",1,1,0,0,7,\"0.12/秒\","
                     "\"60秒\"\r\n"));
@@ -253,11 +253,11 @@ TEST_F(DataSafety, ATopicTooLongForItsAnswerLogLeavesNoFileBehind) {
     const std::string topic(248, 'a'); // its list's name fits, its log's does not
     view.topic = topic;
     view.panelTopicText = topic;
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     answer("x");
-    form().cboMondai_Click();
-    form().cmdSyousai_Click();
-    form().cmdRenClr_Click();
+    form().pickTopic();
+    form().openTopicPanel();
+    form().clearTopicData();
     ASSERT_EQ(prompter.shown.size(), 5U);
     EXPECT_NE(prompter.shown[0].text.find("ファイル名が長すぎます"), std::string::npos);
     EXPECT_EQ(temp.listing(), "履歴.txt 設定.txt 題目.txt");
@@ -271,7 +271,7 @@ TEST_F(DataSafety, AMessageForAHugeTopicKeepsItsStartAndEnd) {
     }
     topic += "/おわり";
     view.topic = topic;
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     const std::string& text = prompter.shown[0].text;
     EXPECT_LT(text.size(), 400U);

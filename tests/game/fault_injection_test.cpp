@@ -46,7 +46,7 @@ TEST_F(FaultTest, AReadOnlyPlayHistoryRefusesTheSaveAndKeepsTheGame) {
         startGame();
         answer("ラーメン");
         playToEnd();
-        form().cmdHozon_Click();
+        form().save();
         EXPECT_TRUE(shownOnce("履歴.txt"));
         EXPECT_NE(prompter.shown.at(0).text.find("許可されていません"), std::string::npos);
         EXPECT_EQ(view.historyRows.size(), 1U);
@@ -58,8 +58,8 @@ TEST_F(FaultTest, AReadOnlyPlayHistoryRefusesTheSaveAndKeepsTheGame) {
 TEST_F(FaultTest, AReadOnlySettingsFileIsReportedAndLeftAsItWas) {
     readOnly("設定.txt");
     EXPECT_TRUE(runAsPlayer([&] {
-        form().cboJikan_Click("90");
-        form().chkAs_Click(1);
+        form().choosePlayLength("90");
+        form().setAutoSave(1);
         EXPECT_EQ(prompter.shown.size(), 2U);
         EXPECT_TRUE(prompter.shown.at(0).text.find("設定.txt") != std::string::npos);
         EXPECT_EQ(form().state().intJikan, 90);
@@ -78,7 +78,7 @@ TEST_F(FaultTest, ReadOnlyTopicFilesAreReportedAndTheGameGoesOn) {
         EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::Existing, K::Duplicate}));
         EXPECT_EQ(prompter.shown.size(), 4U); // the new answer twice, the others once each
         playToEnd();
-        form().cmdHozon_Click();
+        form().save();
         EXPECT_EQ(view.historyRows.size(), 2U);
     }));
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("すし\r\n"));
@@ -90,7 +90,7 @@ TEST_F(FaultTest, AReadOnlyFolderStillPlaysTheTopicsItHasFilesFor) {
     EXPECT_TRUE(runAsPlayer([&] {
         form();
         view.topic = "好きな色"; // never played: its files cannot be made
-        form().cmdStart2_Click();
+        form().startWithShownTopic();
         EXPECT_TRUE(shownOnce("好きな色.txt"));
         EXPECT_FALSE(form().state().blnStart);
         prompter.shown.clear();
@@ -98,11 +98,11 @@ TEST_F(FaultTest, AReadOnlyFolderStillPlaysTheTopicsItHasFilesFor) {
         startGame();
         answer("ラーメン");
         playToEnd();
-        form().cmdHozon_Click();
+        form().save();
         EXPECT_TRUE(prompter.shown.empty());
         // The folder takes no temporary file, but the settings file itself
         // is writable: it is rewritten in place.
-        form().cboJikan_Click("90");
+        form().choosePlayLength("90");
         EXPECT_TRUE(prompter.shown.empty());
     }));
     ::chmod(temp.path().c_str(), 0777);
@@ -118,14 +118,14 @@ TEST_F(FaultTest, AFullDiskWritesNoHalfLineAndTheSaveCanBeRepeated) {
             startGame();
             answer("ラーメン"); // the association list and the log are small enough
             playToEnd();
-            form().cmdHozon_Click();
+            form().save();
             EXPECT_TRUE(shownOnce("ディスクの空き容量が不足しています"));
             EXPECT_EQ(view.historyRows.size(), 1U);
             rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
             ::getrlimit(RLIMIT_FSIZE, &unlimited);
             unlimited.rlim_cur = unlimited.rlim_max;
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
-            form().cmdHozon_Click();
+            form().save();
             EXPECT_EQ(view.historyRows.size(), 2U);
         },
         {limit}));
@@ -145,7 +145,7 @@ TEST_F(FaultTest, FilesRemovedOrReplacedDuringAGameAreMadeAgainOrReported) {
     answer("うどん");
     EXPECT_TRUE(shownOnce("一番食べたいもの.txt"));
     playToEnd();
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(readAnswerLog(WorkDir(temp.path()), "一番食べたいもの").size(), 2U);
     EXPECT_EQ(readPlayHistory(WorkDir(temp.path())).records.size(), 1U);
     EXPECT_EQ(view.historyRows.size(), 2U);

@@ -23,32 +23,32 @@ protected:
         if (!m_form) {
             m_form = std::make_unique<MainForm>(WorkDir(temp.path()), clock, random, view, prompter,
                                                 runner);
-            m_form->StartUp();
+            m_form->startUp();
         }
         return *m_form;
     }
 
     // Starts a game on the displayed topic and runs the countdown to play.
     void startGame() {
-        form().cmdStart2_Click();
+        form().startWithShownTopic();
         runCountdown();
     }
     void runCountdown() {
         for (int tick = 0; tick < 3; ++tick) {
             clock.advance(1);
-            form().tmrStart_Timer();
+            form().countdownTick();
         }
     }
     // Moves the play clock a second at a time until the game is over.
     void playToEnd() {
         while (form().state().blnPlay) {
             clock.advance(1);
-            form().tmrBp_Timer();
+            form().playClockTick();
         }
     }
     void answer(const std::string& text) {
         view.answerBox = text;
-        EXPECT_TRUE(form().txtKaitou_Enter(text)) << text;
+        EXPECT_TRUE(form().submitAnswer(text)) << text;
     }
     void answerAll(std::initializer_list<const char*> texts) {
         for (const char* text : texts) {

@@ -52,9 +52,9 @@ TEST_F(GameTest, StartUpLeavesAnUncheckedSwitchAndItsFileAlone) {
     EXPECT_EQ(view.autoSaveState, 0);
     EXPECT_EQ(view.playLengthText, "30");
     EXPECT_EQ(temp.read("設定.txt"), "30,0\r\n\"more\"\r\n");
-    form().cboJikan_Click("90");
+    form().choosePlayLength("90");
     EXPECT_EQ(temp.read("設定.txt"), "90,0\r\n");
-    form().chkAs_Click(1);
+    form().setAutoSave(1);
     EXPECT_EQ(temp.read("設定.txt"), "90,1\r\n");
 }
 
@@ -73,7 +73,7 @@ TEST_F(GameTest, StartUpStopsOnAMissingOrBadFile) {
         }
         MainForm failing(WorkDir(folder.path()), clock, random, view, prompter, runner);
         try {
-            failing.StartUp();
+            failing.startUp();
             ADD_FAILURE() << name;
         } catch (const FileError& error) {
             EXPECT_EQ(error.fileName(), name);
@@ -90,7 +90,7 @@ TEST_F(GameTest, TheHistoryGridScrollsFromTheSeventhGame) {
     startGame();
     answer("すし");
     playToEnd();
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(view.historyTopRow, 7U);
     EXPECT_EQ(view.historyRows.back().front(), "7");
 }
@@ -108,7 +108,7 @@ TEST_F(GameTest, ClickingAHistoryRowShowsThatTopicAndItsAssociations) {
     temp.write("好きな色.txt", cp932("赤\r\n青, 緑\r\n"));
     startGame();
     answer("すし");
-    form().msgRireki_Click(2);
+    form().takeTopicOfHistoryRow(2);
     EXPECT_EQ(view.topic, "好きな色");
     EXPECT_EQ(view.associations, (Texts{"赤", "青, 緑"}));
     EXPECT_FALSE(view.associationsVisible); // visibility is left as it was
@@ -121,14 +121,14 @@ TEST_F(GameTest, ClearingThePlayHistoryAsksFirst) {
     temp.write("履歴.txt", historyLines(3));
     form();
     prompter.answers = {MessageAnswer::Cancel};
-    form().cmdClear_Click();
+    form().clearPlayHistory();
     EXPECT_EQ(prompter.shown, std::vector<Message>{clearPlayHistoryConfirmation()});
     EXPECT_EQ(prompter.shown[0].text, "履歴データをクリアします。よろしいですか？");
     EXPECT_EQ(view.historyRows.size(), 3U);
     EXPECT_EQ(temp.read("履歴.txt"), historyLines(3));
 
     prompter.shown.clear();
-    form().cmdClear_Click();
+    form().clearPlayHistory();
     EXPECT_EQ(prompter.shown,
               (std::vector<Message>{clearPlayHistoryConfirmation(),
                                     {"履歴データをクリアしました", "クリア終了",
@@ -139,7 +139,7 @@ TEST_F(GameTest, ClearingThePlayHistoryAsksFirst) {
     startGame();
     answer("すし");
     playToEnd();
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(view.historyRows.at(0).at(0), "1");
 }
 
@@ -149,7 +149,7 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
     playToEnd();
     startGame();
     answerAll({"うどん", "そば"});
-    form().cmdSyousai_Click();
+    form().openTopicPanel();
     EXPECT_EQ(runner.runs.back(), kLoadingTopicHistory);
     EXPECT_TRUE(view.panelVisible);
     EXPECT_EQ(view.panelTopicText, "一番食べたいもの");
@@ -160,18 +160,18 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
     EXPECT_EQ(view.topicLogRows[4], (Texts{"5", "2024/01/15", "09:01:06", "002", "そば"}));
 
     view.panelTopicText = "好きな色"; // picking another topic replaces the content
-    form().cboMondai2_Click();
+    form().pickPanelTopic();
     EXPECT_TRUE(view.panelAssociations.empty());
     EXPECT_TRUE(view.topicLogRows.empty());
     EXPECT_EQ(view.topic, "一番食べたいもの");
     EXPECT_EQ(temp.read("好きな色.txt"), "");
     EXPECT_EQ(temp.read("好きな色_履歴.txt"), "");
 
-    form().fraRireki_Click(); // closing by the background keeps the game's list
+    form().hideTopicPanel(); // closing by the background keeps the game's list
     EXPECT_FALSE(view.panelVisible);
     EXPECT_EQ(view.associations.size(), 3U);
-    form().cboMondai2_Click();
-    form().cmdModoru_Click(); // closing by the button empties it when the panel's list is empty
+    form().pickPanelTopic();
+    form().closeTopicPanel(); // closing by the button empties it when the panel's list is empty
     EXPECT_FALSE(view.panelVisible);
     EXPECT_TRUE(view.associations.empty());
 }
@@ -179,15 +179,15 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
 TEST_F(GameTest, ClearingATopicAsksFirstAndEmptiesItsFiles) {
     startGame();
     answerAll({"すし", "そば"});
-    form().cmdSyousai_Click();
+    form().openTopicPanel();
     prompter.answers = {MessageAnswer::Cancel};
-    form().cmdRenClr_Click();
+    form().clearTopicData();
     EXPECT_EQ(prompter.shown.back(),
               (Message{"一番食べたいもののデータをクリアします。よろしいですか？", "クリア確認",
                        MessageIcon::Exclamation, MessageButtons::OkCancel}));
     EXPECT_EQ(view.topicLogRows.size(), 2U);
 
-    form().cmdRenClr_Click();
+    form().clearTopicData();
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), "");
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
     EXPECT_TRUE(view.topicLogRows.empty());
@@ -201,7 +201,7 @@ TEST_F(GameTest, ClearingATopicAsksFirstAndEmptiesItsFiles) {
     EXPECT_NE(temp.read("一番食べたいもの_履歴.txt"), "");
 
     view.panelTopicText = "";
-    form().cmdRenClr_Click();
+    form().clearTopicData();
     EXPECT_EQ(prompter.shown.back().text, "のデータをクリアします。よろしいですか？");
     EXPECT_EQ(temp.read(".txt"), "");
     EXPECT_EQ(temp.read("_履歴.txt"), "");
@@ -211,14 +211,14 @@ TEST_F(GameTest, TheOptionPairShowsOrHidesTheAssociationList) {
     temp.write("一番食べたいもの.txt", cp932("すし\r\n"));
     temp.write("好きな色.txt", cp932("赤\r\n"));
     form();
-    form().optRendata2_Click();
+    form().showKnownAnswers();
     EXPECT_TRUE(view.associationsVisible);
     EXPECT_EQ(view.associations, (Texts{"すし"}));
-    form().optRendata_Click();
+    form().hideKnownAnswers();
     EXPECT_FALSE(view.associationsVisible);
     EXPECT_EQ(view.associations, (Texts{"すし"}));
     view.topic = "好きな色";
-    form().cboMondai_Click(); // picking a topic shows the list whatever the options say
+    form().pickTopic(); // picking a topic shows the list whatever the options say
     EXPECT_TRUE(view.associationsVisible);
     EXPECT_EQ(view.associations, (Texts{"赤"}));
     EXPECT_EQ(view.focus, "cmdStart");
@@ -226,7 +226,7 @@ TEST_F(GameTest, TheOptionPairShowsOrHidesTheAssociationList) {
 
 TEST_F(GameTest, PickingATopicDuringAGameLeavesTheFocusAlone) {
     startGame();
-    form().cboMondai_Click();
+    form().pickTopic();
     EXPECT_EQ(view.focus, "txtKaitou");
     EXPECT_TRUE(view.associationsVisible);
 }

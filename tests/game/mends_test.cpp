@@ -31,13 +31,13 @@ TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
         view.topic = topic;
         view.panelTopicText = topic;
         view.answerBox = "すし";
-        form().cmdStart2_Click();
-        EXPECT_TRUE(form().txtKaitou_Enter("すし"));
-        form().optRendata2_Click();
-        form().cboMondai_Click();
-        form().cmdSyousai_Click();
-        form().cboMondai2_Click();
-        form().cmdRenClr_Click();
+        form().startWithShownTopic();
+        EXPECT_TRUE(form().submitAnswer("すし"));
+        form().showKnownAnswers();
+        form().pickTopic();
+        form().openTopicPanel();
+        form().pickPanelTopic();
+        form().clearTopicData();
         EXPECT_EQ(prompter.shown, std::vector<Message>(7, forbidden(text))) << topic;
         EXPECT_EQ(view.answerBox, "すし");
         EXPECT_EQ(view.topic, topic);
@@ -46,7 +46,7 @@ TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
     }
     prompter.shown.clear();
     view.topic = "好きな色";
-    form().msgRireki_Click(1); // a topic from a hand-edited play history
+    form().takeTopicOfHistoryRow(1); // a topic from a hand-edited play history
     EXPECT_EQ(prompter.shown, std::vector<Message>{forbidden("C:x に含まれる : は使えません")});
     EXPECT_EQ(view.topic, "好きな色");
     EXPECT_EQ(temp.listing(), before);
@@ -93,7 +93,7 @@ TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
     playToEnd();
     std::filesystem::remove(temp.path() / "履歴.txt");
     std::filesystem::create_directory(temp.path() / "履歴.txt");
-    form().cmdHozon_Click();
+    form().save();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0].title, "ファイルエラー");
     EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
@@ -102,7 +102,7 @@ TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
     EXPECT_EQ(form().state().intOk, 1);
 
     std::filesystem::remove(temp.path() / "履歴.txt");
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(view.historyRows.size(), 1U);
     EXPECT_NE(temp.read("履歴.txt"), "");
 }
@@ -139,21 +139,21 @@ TEST_F(GameTest, AnUnreadableTopicFileCallsOffTheStartAndIsKept) {
     temp.write("一番食べたいもの.txt", cp932("りんご\r\n"));
     form();
     view.answerBox = "kept";
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("一番食べたいもの_履歴.txt"), std::string::npos);
     EXPECT_FALSE(form().state().blnStart);
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\n"));
     EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "一番食べたいもの_履歴.txt"));
-    form().tmrStart_Timer();
+    form().countdownTick();
     EXPECT_FALSE(form().state().blnPlay);
 }
 
 TEST_F(GameTest, ClicksOnTheHeaderOrAnEmptyHistoryDoNothing) {
     form();
-    form().msgRireki_Click(0);
-    form().msgRireki_Click(1);
+    form().takeTopicOfHistoryRow(0);
+    form().takeTopicOfHistoryRow(1);
     EXPECT_EQ(view.topic, "一番食べたいもの");
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -162,7 +162,7 @@ TEST_F(GameTest, StartingFromAnEmptyTopicListTellsThePlayer) {
     temp.write("題目.txt", "");
     form();
     EXPECT_EQ(view.topic, "");
-    form().cmdStart_Click();
+    form().startWithRandomTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0], noTopicsMessage());
     EXPECT_NE(prompter.shown[0].text.find("題目.txt"), std::string::npos);
@@ -175,7 +175,7 @@ TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStays) {
     form();
     std::filesystem::remove(temp.path() / "設定.txt");
     std::filesystem::create_directory(temp.path() / "設定.txt");
-    form().cboJikan_Click("90");
+    form().choosePlayLength("90");
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("設定.txt"), std::string::npos);
     EXPECT_EQ(form().state().intJikan, 90);

@@ -11,7 +11,7 @@ TEST_F(GameTest, AnOlderCopysAnswerWithAQuoteKeepsItsRowAndTheGameNumber) {
     temp.write("一番食べたいもの_履歴.txt", "\"2024/01/15\",\"08:59:00\",\"002\",\"a\"\r\n"
                                             "\"2024/01/15\",\"09:00:05\",\"003\",\"hi\"\"\r\n");
     form();
-    form().cmdSyousai_Click();
+    form().openTopicPanel();
     ASSERT_EQ(view.topicLogRows.size(), 2U);
     EXPECT_EQ(view.topicLogRows[1], (Texts{"2", "2024/01/15", "09:00:05", "003", "hi"}));
     startGame();
@@ -41,7 +41,7 @@ TEST_F(GameTest, AnAnswerWithACommaAndAQuoteIsExistingInTheNextGame) {
     answerAll({"赤, 青", "say \"hi\"", "赤"});
     EXPECT_EQ(kinds(), (std::vector<AnswerKind>{AnswerKind::Existing, AnswerKind::Existing,
                                                 AnswerKind::New}));
-    form().cmdSyousai_Click();
+    form().openTopicPanel();
     ASSERT_EQ(view.topicLogRows.size(), 5U);
     EXPECT_EQ(view.topicLogRows[1][4], "say \"hi\"");
 }

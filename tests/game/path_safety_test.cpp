@@ -39,7 +39,7 @@ protected:
         if (!m_form) {
             m_form = std::make_unique<MainForm>(WorkDir(temp.path() / "data"), clock, random, view,
                                                 prompter, runner);
-            m_form->StartUp();
+            m_form->startUp();
         }
         return *m_form;
     }
@@ -47,15 +47,15 @@ protected:
     void tryEverything(const std::string& topic) {
         view.topic = topic;
         view.panelTopicText = topic;
-        dataForm().cmdStart2_Click();
-        dataForm().txtKaitou_Enter("answer");
-        dataForm().cboMondai_Click();
-        dataForm().optRendata2_Click();
-        dataForm().cmdSyousai_Click();
-        dataForm().cboMondai2_Click();
-        dataForm().cmdRenClr_Click();
+        dataForm().startWithShownTopic();
+        dataForm().submitAnswer("answer");
+        dataForm().pickTopic();
+        dataForm().showKnownAnswers();
+        dataForm().openTopicPanel();
+        dataForm().pickPanelTopic();
+        dataForm().clearTopicData();
         view.topic = "一番食べたいもの";
-        dataForm().cmdHozon_Click();
+        dataForm().save();
     }
     std::string outside;
     std::unique_ptr<MainForm> m_form;
@@ -95,7 +95,7 @@ TEST_F(PathSafety, HostileTopicsFromHandEditedFilesNameNoFile) {
     EXPECT_EQ(rows, kHostileTopics.size() - 2);
     for (std::size_t row = 1; row <= rows; ++row) {
         prompter.shown.clear();
-        dataForm().msgRireki_Click(row);
+        dataForm().takeTopicOfHistoryRow(row);
         ASSERT_EQ(prompter.shown.size(), 1U) << row;
         EXPECT_EQ(prompter.shown[0].title, "不正文字");
     }
@@ -107,7 +107,7 @@ TEST_F(PathSafety, HostileTopicsFromHandEditedFilesNameNoFile) {
         random.value = (static_cast<float>(draw) + 0.5F) / static_cast<float>(topics.size());
         prompter.shown.clear();
         view.topic = "shown before";
-        dataForm().cmdStart_Click();
+        dataForm().startWithRandomTopic();
         const bool usable = !refuseTopic(topics[draw]);
         EXPECT_EQ(view.topic == topics[draw], usable) << topics[draw];
         EXPECT_EQ(prompter.shown.size(), usable ? 0U : 1U);
@@ -129,7 +129,7 @@ TEST_F(PathSafety, ATopicTooLongForAFileNameGetsAClearMessage) {
     }
     dataForm();
     view.topic = topic;
-    dataForm().cmdStart2_Click();
+    dataForm().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("ファイル名が長すぎます"), std::string::npos);
     EXPECT_FALSE(dataForm().state().blnStart);
@@ -138,8 +138,8 @@ TEST_F(PathSafety, ATopicTooLongForAFileNameGetsAClearMessage) {
 TEST_F(PathSafety, TheEmptyTopicNamesItsOwnTwoFilesOnly) {
     dataForm();
     view.topic = "";
-    dataForm().cmdStart2_Click();
-    dataForm().txtKaitou_Enter("answer");
+    dataForm().startWithShownTopic();
+    dataForm().submitAnswer("answer");
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(temp.read("data/.txt"), "answer\r\n");
     EXPECT_TRUE(temp.exists("data/_履歴.txt"));

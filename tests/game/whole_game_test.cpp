@@ -11,7 +11,7 @@ TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
     EXPECT_EQ(view.topic, "一番食べたいもの");
     EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));
 
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), "");
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
     EXPECT_EQ(form().state().intKai, 1);
@@ -75,14 +75,14 @@ TEST_F(GameTest, NextGameNumberFollowsTheLastLoggedAnswerOfToday) {
         {AnswerLogRecord{"2024/01/15", "08:00:00", "999999", "x"}, 32767},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NextGameNumber(c.last, today), c.expected);
+        EXPECT_EQ(nextGameNumber(c.last, today), c.expected);
     }
     // The last record counts, not the largest number.
     temp.write("t_履歴.txt", "\"2024/01/15\",\"08:00:00\",\"005\",\"a\"\r\n"
                              "\"2024/01/15\",\"08:10:00\",\"002\",\"b\"\r\n");
     form();
     view.topic = "t";
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     EXPECT_EQ(form().state().intKai, 3);
 }
 
@@ -111,8 +111,8 @@ TEST_F(GameTest, TheAnswerGridScrollsFromTheEighthAnswer) {
 
 TEST_F(GameTest, AnEmptyAnswerGoesToTheTextBoxAndChangesNothing) {
     startGame();
-    EXPECT_FALSE(form().txtKaitou_Enter(""));
-    EXPECT_FALSE(form().txtKaitou_Enter("\r\n"));
+    EXPECT_FALSE(form().submitAnswer(""));
+    EXPECT_FALSE(form().submitAnswer("\r\n"));
     EXPECT_TRUE(view.answerRows.empty());
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
 }
@@ -120,25 +120,25 @@ TEST_F(GameTest, AnEmptyAnswerGoesToTheTextBoxAndChangesNothing) {
 TEST_F(GameTest, TheCountdownShowsThreePicturesThenStartsThePlayClock) {
     form();
     view.focus.clear();
-    form().tmrStart_Timer(); // idle: nothing
+    form().countdownTick(); // idle: nothing
     EXPECT_EQ(view.startImage, 0);
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     std::vector<int> pictures;
     for (int tick = 0; tick < 3; ++tick) {
         EXPECT_FALSE(form().state().blnPlay);
-        form().tmrStart_Timer();
+        form().countdownTick();
         pictures.push_back(view.startImage);
     }
     EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(form().state().blnPlay);
     EXPECT_FALSE(form().state().blnStart);
     EXPECT_EQ(view.focus, "txtKaitou");
-    form().tmrStart_Timer();
+    form().countdownTick();
     EXPECT_EQ(view.startImage, 3); // the green light stays after the countdown
 
     // A start within a second of the countdown's end begins at picture 1.
-    form().cmdStart2_Click();
-    form().tmrStart_Timer();
+    form().startWithShownTopic();
+    form().countdownTick();
     EXPECT_EQ(view.startImage, 1);
 }
 
@@ -146,14 +146,14 @@ TEST_F(GameTest, ThePlayClockShrinksTheBarAndEndsTheGameOnTime) {
     startGame();
     answer("すし");
     clock.advance(30);
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_EQ(view.barWidth, 4372);
     clock.advance(29);
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_TRUE(form().state().blnPlay);
     EXPECT_EQ(view.label(CounterLabel::Byou), "");
     clock.advance(5); // a late tick: the bar stops at 0
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_EQ(view.barWidth, 0);
     EXPECT_FALSE(form().state().blnPlay);
     EXPECT_TRUE(view.startEnabled);
@@ -179,23 +179,23 @@ TEST_F(GameTest, AutoSaveWritesTheGameOnceAndTheButtonAgain) {
     ASSERT_EQ(view.historyRows.size(), 1U);
     EXPECT_EQ(view.historyRows[0], (Texts{"1", "24/01/15", "09:01", "一番食べたいもの", "3", "2",
                                           "0", "1", "8", "0.13/秒", "60秒"}));
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(temp.read("履歴.txt"), record + record);
     EXPECT_EQ(view.historyRows.size(), 2U);
 }
 
 TEST_F(GameTest, SavingIsRefusedSilentlyWhileRunningOrWithNothingJudged) {
-    form().cmdHozon_Click(); // nothing played
-    form().cmdStart2_Click();
+    form().save(); // nothing played
+    form().startWithShownTopic();
     answer("すし");
-    form().cmdHozon_Click(); // countdown
+    form().save(); // countdown
     runCountdown();
-    form().cmdHozon_Click(); // playing
+    form().save(); // playing
     EXPECT_EQ(temp.read("履歴.txt"), "");
     EXPECT_TRUE(view.historyRows.empty());
     EXPECT_TRUE(prompter.shown.empty());
     playToEnd();
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(view.historyRows.size(), 1U);
 }
 
@@ -204,7 +204,7 @@ TEST_F(GameTest, SavingTakesTheTopicShownAtTheMoment) {
     answer("すし");
     playToEnd();
     view.topic = "好きな色";
-    form().cmdHozon_Click();
+    form().save();
     EXPECT_EQ(view.historyRows.at(0).at(3), "好きな色");
 }
 
@@ -213,22 +213,22 @@ TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     startGame();
     answer("すし");
     clock.advance(59);
-    form().tmrBp_Timer();
-    form().cmdStart2_Click(); // one second before the old game's end
+    form().playClockTick();
+    form().startWithShownTopic(); // one second before the old game's end
     EXPECT_EQ(view.label(CounterLabel::Ok), "0");
     EXPECT_EQ(form().state().intKai, 2);
     EXPECT_TRUE(form().state().blnStart);
     EXPECT_TRUE(form().state().blnPlay);
     clock.advance(1);
-    form().tmrStart_Timer();
-    form().tmrBp_Timer(); // the old end passes during the countdown
+    form().countdownTick();
+    form().playClockTick(); // the old end passes during the countdown
     EXPECT_FALSE(form().state().blnPlay);
     EXPECT_EQ(view.label(CounterLabel::Byou), "0.00/秒");
     EXPECT_EQ(view.label(CounterLabel::Moji), "0");
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save refuses during the countdown
-    form().tmrStart_Timer();
-    form().tmrStart_Timer();
+    form().countdownTick();
+    form().countdownTick();
     EXPECT_TRUE(form().state().blnPlay);
     EXPECT_TRUE(view.startEnabled); // stays enabled through the new game
     EXPECT_EQ(form().state().lngEnd, clock.playSeconds() + 60);
@@ -240,11 +240,11 @@ TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
     clock.advance(30);
     answer("夜食");
     clock.advance(10);
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_TRUE(form().state().blnPlay);
     EXPECT_EQ(view.barWidth, 2914); // 20 of 60 left: the double-precision order rounds down
     clock.advance(20);
-    form().tmrBp_Timer();
+    form().playClockTick();
     EXPECT_FALSE(form().state().blnPlay);
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
               cp932("\"2024/01/16\",\"00:00:03\",\"001\",\"夜食\"\r\n"));
@@ -256,7 +256,7 @@ TEST_F(GameTest, TheRandomStartDrawsEveryTopicWithItsShare) {
         {0.0F, "春"}, {0.2499F, "春"}, {0.25F, "夏"}, {0.5F, "秋"}, {0.99999994F, "冬"}};
     for (const auto& [r, topic] : draws) {
         random.value = r;
-        form().cmdStart_Click();
+        form().startWithRandomTopic();
         EXPECT_EQ(view.topic, topic) << r;
         EXPECT_FALSE(view.startEnabled);
         runCountdown();
@@ -270,7 +270,7 @@ TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
     answerAll({"すし", "すし"});
     playToEnd();
     view.answerBox = "typed";
-    form().cmdStart2_Click();
+    form().startWithShownTopic();
     EXPECT_EQ(view.label(CounterLabel::Ok), "0");
     EXPECT_EQ(view.label(CounterLabel::Ng), "0");
     EXPECT_EQ(view.label(CounterLabel::Moji), "");

@@ -31,7 +31,7 @@ TEST(PlayHistoryRows, StoredRecordsShowInTheGridsShortForms) {
             "\"2008/05/14\",\"09:05:07\",\"色\",007,007,0,0,21,\"0.35/秒\",\"60秒\"\r\n"
             "\"昨日\",\"25:00\",\"手書き\",1,1,0,0,1,\"0.02/秒\",\"60秒\"\r\n"));
     PlayHistoryGrid grid;
-    grid.LoadHistoryGrid(WorkDir(temp.path()));
+    grid.load(WorkDir(temp.path()));
     ASSERT_EQ(grid.rowCount(), 4U);
     EXPECT_EQ(rowOf(grid, 0), (Texts{"回", "日付", "時間", "問題", "計", "新", "既", "重", "字数",
                                      "秒当たり", "秒数"}));
@@ -51,7 +51,7 @@ TEST(PlayHistoryRows, ASavedGameLooksLikeTheSameGameReadBack) {
     PlayHistoryGrid saved;
     saved.addRow(toPlayRecord(result));
     PlayHistoryGrid loaded;
-    loaded.LoadHistoryGrid(dir);
+    loaded.load(dir);
     EXPECT_EQ(rowOf(saved, 1), rowOf(loaded, 1));
     EXPECT_EQ(rowOf(saved, 1), (Texts{"1", "08/05/14", "09:05", "色", "12", "5", "4", "3", "40",
                                       "0.67/秒", "60秒"}));
