@@ -35,13 +35,13 @@ bool MainForm::submitAnswer(const std::string& typed) {
     std::vector<std::pair<FileError, const char*>> failures;
     switch (kind) {
     case AnswerKind::Duplicate:
-        m_state.intNg = saturatingAdd(m_state.intNg, 1);
+        m_state.duplicateAnswers = saturatingAdd(m_state.duplicateAnswers, 1);
         break;
     case AnswerKind::Existing:
-        m_state.intChu = saturatingAdd(m_state.intChu, 1);
+        m_state.existingAnswers = saturatingAdd(m_state.existingAnswers, 1);
         break;
     case AnswerKind::New:
-        m_state.intOk = saturatingAdd(m_state.intOk, 1);
+        m_state.newAnswers = saturatingAdd(m_state.newAnswers, 1);
         try {
             appendAssociation(m_dir, topic, answer);
         } catch (const FileError& error) {
@@ -64,15 +64,15 @@ bool MainForm::submitAnswer(const std::string& typed) {
     try {
         appendAnswerLogRecord(
             m_dir, topic,
-            {formatDate(now), formatTime(now), formatGameNumber(m_state.intKai), answer});
+            {formatDate(now), formatTime(now), formatGameNumber(m_state.gameNumber), answer});
     } catch (const FileError& error) {
         failures.emplace_back(error, "回答をお題の履歴に書き込めませんでした。"
                                      "ゲームはこのまま続けられます。");
     }
 
     showCounters();
-    m_state.intMoji =
-        saturatingAdd(m_state.intMoji, static_cast<std::int64_t>(utf16Length(entered)));
+    m_state.characters =
+        saturatingAdd(m_state.characters, static_cast<std::int64_t>(utf16Length(entered)));
     m_view.clearAnswerBox();
 
     for (const auto& [error, context] : failures) {

@@ -57,20 +57,20 @@ void MainForm::startWithShownTopic() {
 }
 
 void MainForm::resetForNewGame(bool emptyTopicBox) {
-    m_state.intMoji = 0;
+    m_state.characters = 0;
     m_view.clearAnswerBox();
     if (emptyTopicBox) {
         m_view.setDisplayedTopic("");
     }
-    m_state.blnStart = true;
-    m_view.setBarWidth(m_state.intBarWidth);
+    m_state.phase = Phase::CountingDown;
+    m_view.setBarWidth(m_state.barFullWidth);
     for (const CounterLabel label : {CounterLabel::Ok, CounterLabel::Chu, CounterLabel::Ng,
                                      CounterLabel::Moji, CounterLabel::Byou}) {
         m_view.setLabelText(label, "");
     }
-    m_state.intOk = 0;
-    m_state.intChu = 0;
-    m_state.intNg = 0;
+    m_state.newAnswers = 0;
+    m_state.existingAnswers = 0;
+    m_state.duplicateAnswers = 0;
     showCounters();
 }
 
@@ -84,15 +84,17 @@ bool MainForm::loadTopic(const std::string& topic) {
         // Without the topic's files the game cannot be judged: the start is
         // called off and the player can try again once the file is mended.
         reportFileError(error, "お題のファイルを読み込めないため、ゲームを始められません。");
-        m_state.blnStart = false;
-        setStartEnabled(!m_state.blnPlay);
+        m_state.phase = m_state.playClockRunning() ? Phase::Playing
+                        : m_state.gameLength > 0   ? Phase::Over
+                                                   : Phase::Idle;
+        setStartEnabled(!m_state.playClockRunning());
         return false;
     }
     m_gameAnswers.clear();
     m_view.resetAnswerGrid(SetupAnswerGrid());
     m_associations.assign(std::move(entries));
     m_view.showAssociations(m_associations);
-    m_state.intKai = nextGameNumber(last, m_clock.now());
+    m_state.gameNumber = nextGameNumber(last, m_clock.now());
     m_view.clearAnswerBox();
     return true;
 }

@@ -12,7 +12,7 @@ std::int16_t saturatingAdd(std::int16_t counter, std::int64_t amount) {
 }
 
 std::int16_t lengthOfGame(const GameState& state) {
-    return state.gameLength > 0 ? state.gameLength : state.intJikan;
+    return state.gameLength > 0 ? state.gameLength : state.playLength;
 }
 
 } // namespace wordbloom

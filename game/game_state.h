@@ -1,30 +1,45 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace wordbloom {
 
-// The form-level state of a game. Every value is 0 (false) when the window is
-// created; start-up loads intJikan, intAs and intBarWidth.
+// Where a game stands. A start during a countdown goes on with that
+// countdown; a start during play counts down anew while the old game's play
+// clock runs on to its end.
+enum class Phase {
+    Idle,         // no game has been started since start-up
+    CountingDown, // the three countdown pictures
+    Playing,      // the countdown is over and the play clock runs
+    Over,         // the play time is up
+};
+
+// The state of the game, kept for the whole life of the window. Start-up
+// loads the settings and the bar's full width; everything else starts at 0.
 struct GameState {
-    std::int16_t intJikan = 0;    // play length in seconds
-    std::int16_t intAs = 0;       // auto-save: 1 saves each game when its time is up
-    bool blnStart = false;        // the start countdown is running
-    bool blnPlay = false;         // the play clock is running
-    std::int16_t intCount = 0;    // countdown step, 0 to 3
-    std::int64_t lngNow = 0;      // latest play-clock reading, in seconds
-    std::int64_t lngEnd = 0;      // end of the running game on the play clock
-    std::int16_t intNokori = 0;   // seconds left
-    std::int16_t intBarWidth = 0; // full width of the time bar, in twips
-    std::int16_t intMoji = 0;     // characters in this game's answers
-    std::int16_t intKai = 0;      // number of this game among the day's games on its topic
-    std::int16_t intOk = 0;       // new answers in this game
-    std::int16_t intChu = 0;      // existing answers
-    std::int16_t intNg = 0;       // duplicate answers
+    std::int16_t playLength = 0; // the setting: seconds of play of the next game
+    std::int16_t autoSave = 0;   // the setting: 1 saves each game when its time is up
+    Phase phase = Phase::Idle;
+    std::int16_t countdownStep = 0; // the countdown picture shown, 1 to 3
+    // The end of the running play clock, in play-clock seconds; nothing when
+    // no play clock runs.
+    std::optional<std::int64_t> playEndsAt;
+    std::int64_t lastClockReading = 0; // play-clock seconds at the last start or tick
+    std::int16_t secondsLeft = 0;
+    std::int16_t barFullWidth = 0; // the time bar's full width, in twips
     // The play length the running or last game was played with, taken when its
-    // play clock starts: a change of intJikan applies to the next game. 0
+    // play clock starts: a change of the setting applies to the next game. 0
     // before the first game.
     std::int16_t gameLength = 0;
+    std::int16_t characters = 0; // characters in this game's answers
+    std::int16_t gameNumber = 0; // this game's number among the day's games on its topic
+    std::int16_t newAnswers = 0;
+    std::int16_t existingAnswers = 0;
+    std::int16_t duplicateAnswers = 0;
+
+    bool countingDown() const { return phase == Phase::CountingDown; }
+    bool playClockRunning() const { return playEndsAt.has_value(); }
 };
 
 // The play length that a game's record and rate use: the one it was played

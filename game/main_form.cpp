@@ -35,9 +35,8 @@ MainForm::MainForm(WorkDir dir, Clock& clock, RandomSource& random, GameView& vi
 void MainForm::beginStartUp() {
     m_startingHistory = std::make_unique<PlayHistoryGrid>();
     m_startingRead =
-        m_runner.start(kLoadingPlayHistory, [dir = m_dir, history = m_startingHistory.get()] {
-            history->load(dir);
-        });
+        m_runner.start(kLoadingPlayHistory,
+                       [dir = m_dir, history = m_startingHistory.get()] { history->load(dir); });
 }
 
 void MainForm::startUp() {
@@ -63,17 +62,17 @@ void MainForm::startUp() {
     }
 
     const Settings settings = LoadSettings(m_dir);
-    m_state.intJikan = settings.intJikan;
-    m_state.intAs = settings.intAs;
+    m_state.playLength = settings.intJikan;
+    m_state.autoSave = settings.intAs;
     // The switch starts unchecked; setting it to another state runs its click
     // handling, which writes the same values back.
-    if (m_state.intAs != 0) {
-        m_view.setAutoSaveState(m_state.intAs);
-        setAutoSave(m_state.intAs);
+    if (m_state.autoSave != 0) {
+        m_view.setAutoSaveState(m_state.autoSave);
+        setAutoSave(m_state.autoSave);
     }
 
     m_view.setPlayLengthChoices(playLengthChoices());
-    m_view.setPlayLengthText(std::to_string(m_state.intJikan));
+    m_view.setPlayLengthText(std::to_string(m_state.playLength));
 
     std::size_t rejected = 0;
     LoadTopicList(
@@ -92,7 +91,7 @@ void MainForm::startUp() {
     m_view.selectAssociationOption(false);
     hideKnownAnswers();
 
-    m_state.intBarWidth = static_cast<std::int16_t>(m_view.barLayoutWidth());
+    m_state.barFullWidth = static_cast<std::int16_t>(m_view.barLayoutWidth());
 }
 
 void MainForm::choosePlayLength(const std::string& text) {
@@ -100,18 +99,18 @@ void MainForm::choosePlayLength(const std::string& text) {
     if (seconds.reading != IntegerReading::Ok || seconds.value <= 0) {
         return;
     }
-    m_state.intJikan = seconds.value;
+    m_state.playLength = seconds.value;
     saveSettings();
 }
 
 void MainForm::setAutoSave(int state) {
-    m_state.intAs = static_cast<std::int16_t>(state);
+    m_state.autoSave = static_cast<std::int16_t>(state);
     saveSettings();
 }
 
 void MainForm::saveSettings() {
     try {
-        SaveSettings(m_dir, {m_state.intJikan, m_state.intAs});
+        SaveSettings(m_dir, {m_state.playLength, m_state.autoSave});
     } catch (const FileError& error) {
         reportFileError(error,
                         "設定を保存できませんでした。この設定は次に起動したときには戻ります。");
@@ -119,9 +118,9 @@ void MainForm::saveSettings() {
 }
 
 void MainForm::showCounters() {
-    m_view.setLabelText(CounterLabel::Ok, std::to_string(m_state.intOk));
-    m_view.setLabelText(CounterLabel::Chu, std::to_string(m_state.intChu));
-    m_view.setLabelText(CounterLabel::Ng, std::to_string(m_state.intNg));
+    m_view.setLabelText(CounterLabel::Ok, std::to_string(m_state.newAnswers));
+    m_view.setLabelText(CounterLabel::Chu, std::to_string(m_state.existingAnswers));
+    m_view.setLabelText(CounterLabel::Ng, std::to_string(m_state.duplicateAnswers));
 }
 
 void MainForm::setStartEnabled(bool enabled) {

@@ -12,45 +12,48 @@ constexpr std::int16_t kLastCountdownStep = 3;
 } // namespace
 
 void MainForm::countdownTick() {
-    if (!m_state.blnStart) {
-        m_state.intCount = 0;
+    if (!m_state.countingDown()) {
+        m_state.countdownStep = 0;
         return;
     }
-    ++m_state.intCount;
-    m_view.showStartImage(m_state.intCount);
-    if (m_state.intCount == kLastCountdownStep) {
-        m_state.blnStart = false;
+    ++m_state.countdownStep;
+    m_view.showStartImage(m_state.countdownStep);
+    if (m_state.countdownStep == kLastCountdownStep) {
+        m_state.phase = Phase::Playing;
         m_view.focusAnswerBox();
-        m_state.lngNow = m_clock.playSeconds();
-        m_state.gameLength = m_state.intJikan;
-        m_state.lngEnd = m_state.lngNow + m_state.gameLength;
-        m_state.blnPlay = true;
+        m_state.lastClockReading = m_clock.playSeconds();
+        m_state.gameLength = m_state.playLength;
+        m_state.playEndsAt = m_state.lastClockReading + m_state.gameLength;
         // The next countdown starts at its first step even when it comes
         // before an idle tick has set the step back.
-        m_state.intCount = 0;
+        m_state.countdownStep = 0;
     }
 }
 
 void MainForm::playClockTick() {
-    if (!m_state.blnPlay) {
+    if (!m_state.playClockRunning()) {
         return;
     }
-    m_state.lngNow = m_clock.playSeconds();
-    m_state.intNokori = saturatingAdd(0, m_state.lngEnd - m_state.lngNow);
-    const double width = std::floor(static_cast<double>(m_state.intNokori) / m_state.gameLength *
-                                    100.0 * m_state.intBarWidth / 100.0);
+    m_state.lastClockReading = m_clock.playSeconds();
+    m_state.secondsLeft = saturatingAdd(0, *m_state.playEndsAt - m_state.lastClockReading);
+    const double width = std::floor(static_cast<double>(m_state.secondsLeft) / m_state.gameLength *
+                                    100.0 * m_state.barFullWidth / 100.0);
     m_view.setBarWidth(width < 0.0 ? 0 : static_cast<int>(width));
-    if (m_state.intNokori <= 0) {
+    if (m_state.secondsLeft <= 0) {
         endGame();
     }
 }
 
 void MainForm::endGame() {
-    m_state.blnPlay = false;
+    m_state.playEndsAt.reset();
+    // A start during play is counting down already; otherwise the game is over.
+    if (m_state.phase == Phase::Playing) {
+        m_state.phase = Phase::Over;
+    }
     setStartEnabled(true);
-    m_view.setLabelText(CounterLabel::Byou, formatRate(m_state.intMoji, lengthOfGame(m_state)));
-    m_view.setLabelText(CounterLabel::Moji, std::to_string(m_state.intMoji));
-    if (m_state.intAs == 1) {
+    m_view.setLabelText(CounterLabel::Byou, formatRate(m_state.characters, lengthOfGame(m_state)));
+    m_view.setLabelText(CounterLabel::Moji, std::to_string(m_state.characters));
+    if (m_state.autoSave == 1) {
         save();
     }
 }

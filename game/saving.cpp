@@ -6,8 +6,9 @@
 namespace wordbloom {
 
 void MainForm::save() {
-    const bool nothingJudged = m_state.intOk == 0 && m_state.intChu == 0 && m_state.intNg == 0;
-    if (nothingJudged || m_state.blnPlay || m_state.blnStart) {
+    const bool nothingJudged =
+        m_state.newAnswers == 0 && m_state.existingAnswers == 0 && m_state.duplicateAnswers == 0;
+    if (nothingJudged || m_state.playClockRunning() || m_state.countingDown()) {
         return;
     }
     const auto topic = usableTopic(m_view.displayedTopic());
@@ -15,9 +16,9 @@ void MainForm::save() {
         return;
     }
     const CalendarTime now = m_clock.now();
-    const PlayResult result{formatDate(now), formatTime(now),      *topic,
-                            m_state.intOk,   m_state.intChu,       m_state.intNg,
-                            m_state.intMoji, lengthOfGame(m_state)};
+    const PlayResult result{formatDate(now),    formatTime(now),         *topic,
+                            m_state.newAnswers, m_state.existingAnswers, m_state.duplicateAnswers,
+                            m_state.characters, lengthOfGame(m_state)};
     // The file comes first: the grid shows a game only once it is stored.
     try {
         appendPlayRecord(m_dir, result);

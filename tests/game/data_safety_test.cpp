@@ -149,7 +149,7 @@ TEST_F(DataSafety, FifoInPlaceOfATopicFileIsAFileErrorAndTheGameGoesOn) {
             };
             form().startWithShownTopic();
             EXPECT_TRUE(refusedOnce());
-            EXPECT_FALSE(form().state().blnStart);
+            EXPECT_FALSE(form().state().countingDown());
             form().pickTopic();
             EXPECT_TRUE(refusedOnce());
             form().openTopicPanel();
@@ -212,11 +212,11 @@ TEST_F(DataSafety, ChangingThePlayLengthDuringAGameKeepsItsRecord) {
     answer("すしとラーメン"); // 7 characters in a 60-second game
     clock.advance(59);
     form().playClockTick();
-    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_TRUE(form().state().playClockRunning());
     EXPECT_EQ(view.barWidth, 145); // 1 of 60 seconds left
     clock.advance(1);
     form().playClockTick();
-    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_FALSE(form().state().playClockRunning());
     EXPECT_EQ(view.label(CounterLabel::Byou), "0.12/秒");
     form().choosePlayLength("10"); // after the game, before the save
     form().save();
@@ -225,10 +225,10 @@ TEST_F(DataSafety, ChangingThePlayLengthDuringAGameKeepsItsRecord) {
                     "\"60秒\"\r\n"));
 
     // The change applies to the next game.
-    const std::int64_t started = form().state().lngNow;
+    const std::int64_t started = form().state().lastClockReading;
     startGame();
     playToEnd();
-    EXPECT_EQ(form().state().lngNow - started, 3 + 10);
+    EXPECT_EQ(form().state().lastClockReading - started, 3 + 10);
 }
 
 TEST_F(DataSafety, AThousandRejectedTopicsShowFiveBoxesAndACount) {

@@ -50,7 +50,7 @@ TEST_F(FaultTest, AReadOnlyPlayHistoryRefusesTheSaveAndKeepsTheGame) {
         EXPECT_TRUE(shownOnce("履歴.txt"));
         EXPECT_NE(prompter.shown.at(0).text.find("許可されていません"), std::string::npos);
         EXPECT_EQ(view.historyRows.size(), 1U);
-        EXPECT_EQ(form().state().intOk, 1);
+        EXPECT_EQ(form().state().newAnswers, 1);
     }));
     EXPECT_EQ(temp.read("履歴.txt"), before.at("履歴.txt"));
 }
@@ -62,7 +62,7 @@ TEST_F(FaultTest, AReadOnlySettingsFileIsReportedAndLeftAsItWas) {
         form().setAutoSave(1);
         EXPECT_EQ(prompter.shown.size(), 2U);
         EXPECT_TRUE(prompter.shown.at(0).text.find("設定.txt") != std::string::npos);
-        EXPECT_EQ(form().state().intJikan, 90);
+        EXPECT_EQ(form().state().playLength, 90);
     }));
     EXPECT_EQ(temp.read("設定.txt"), "60,0\r\n");
     EXPECT_EQ(temp.listing(),
@@ -92,7 +92,7 @@ TEST_F(FaultTest, AReadOnlyFolderStillPlaysTheTopicsItHasFilesFor) {
         view.topic = "好きな色"; // never played: its files cannot be made
         form().startWithShownTopic();
         EXPECT_TRUE(shownOnce("好きな色.txt"));
-        EXPECT_FALSE(form().state().blnStart);
+        EXPECT_FALSE(form().state().countingDown());
         prompter.shown.clear();
         view.topic = "一番食べたいもの";
         startGame();

@@ -41,7 +41,7 @@ protected:
     }
     // Moves the play clock a second at a time until the game is over.
     void playToEnd() {
-        while (form().state().blnPlay) {
+        while (form().state().playClockRunning()) {
             clock.advance(1);
             form().playClockTick();
         }

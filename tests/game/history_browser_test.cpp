@@ -40,8 +40,8 @@ TEST_F(GameTest, StartUpFillsTheWindowFromTheDataFiles) {
                                           "字数", "秒当たり", "秒数"}));
     EXPECT_EQ(view.historyRows, (FakeView::Rows{{"1", "08/05/14", "09:05", "好きな色", "1", "1",
                                                  "0", "0", "3", "0.05/秒", "60秒"}}));
-    EXPECT_EQ(form().state().intBarWidth, 8745);
-    EXPECT_EQ(form().state().intKai, 0);
+    EXPECT_EQ(form().state().barFullWidth, 8745);
+    EXPECT_EQ(form().state().gameNumber, 0);
     EXPECT_EQ(runner.runs, (Texts{kLoadingPlayHistory})); // read as long work
     EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));    // showing a topic does not load it
 }
@@ -114,7 +114,7 @@ TEST_F(GameTest, ClickingAHistoryRowShowsThatTopicAndItsAssociations) {
     EXPECT_FALSE(view.associationsVisible); // visibility is left as it was
     answer("赤");                           // the running game now plays the clicked topic
     EXPECT_EQ(view.answerRows.back().kind, AnswerKind::Existing);
-    EXPECT_EQ(form().state().intOk, 1);
+    EXPECT_EQ(form().state().newAnswers, 1);
 }
 
 TEST_F(GameTest, ClearingThePlayHistoryAsksFirst) {

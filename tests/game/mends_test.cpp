@@ -41,7 +41,7 @@ TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
         EXPECT_EQ(prompter.shown, std::vector<Message>(7, forbidden(text))) << topic;
         EXPECT_EQ(view.answerBox, "すし");
         EXPECT_EQ(view.topic, topic);
-        EXPECT_FALSE(form().state().blnStart);
+        EXPECT_FALSE(form().state().countingDown());
         EXPECT_TRUE(view.answerRows.empty());
     }
     prompter.shown.clear();
@@ -66,7 +66,7 @@ TEST_F(GameTest, AnswersAreKeptInTheFormTheyComeBackInFromTheFiles) {
     answerAll({"波〜線", "two\r\nlines", "🍎"});
     EXPECT_EQ(view.answerRows[0].text, "波～線");
     EXPECT_EQ(view.answerRows[1].text, "twolines");
-    EXPECT_EQ(form().state().intMoji, 3 + 8 + 2);
+    EXPECT_EQ(form().state().characters, 3 + 8 + 2);
     playToEnd();
     startGame();
     answerAll({"波〜線", "波～線", "🍎", "twolines"});
@@ -82,7 +82,7 @@ TEST_F(GameTest, CountersStopAt32767) {
     for (int i = 0; i < 5; ++i) {
         answer(std::to_string(i) + std::string(9000, 'x'));
     }
-    EXPECT_EQ(form().state().intMoji, 32767);
+    EXPECT_EQ(form().state().characters, 32767);
     playToEnd();
     EXPECT_EQ(view.label(CounterLabel::Byou), "546.12/秒");
 }
@@ -99,7 +99,7 @@ TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
     EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
     EXPECT_NE(prompter.shown[0].text.find("保存できませんでした"), std::string::npos);
     EXPECT_TRUE(view.historyRows.empty());
-    EXPECT_EQ(form().state().intOk, 1);
+    EXPECT_EQ(form().state().newAnswers, 1);
 
     std::filesystem::remove(temp.path() / "履歴.txt");
     form().save();
@@ -142,12 +142,12 @@ TEST_F(GameTest, AnUnreadableTopicFileCallsOffTheStartAndIsKept) {
     form().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("一番食べたいもの_履歴.txt"), std::string::npos);
-    EXPECT_FALSE(form().state().blnStart);
+    EXPECT_FALSE(form().state().countingDown());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\n"));
     EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "一番食べたいもの_履歴.txt"));
     form().countdownTick();
-    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_FALSE(form().state().playClockRunning());
 }
 
 TEST_F(GameTest, ClicksOnTheHeaderOrAnEmptyHistoryDoNothing) {
@@ -166,7 +166,7 @@ TEST_F(GameTest, StartingFromAnEmptyTopicListTellsThePlayer) {
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0], noTopicsMessage());
     EXPECT_NE(prompter.shown[0].text.find("題目.txt"), std::string::npos);
-    EXPECT_FALSE(form().state().blnStart);
+    EXPECT_FALSE(form().state().countingDown());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.listing(), "履歴.txt 設定.txt 題目.txt");
 }
@@ -178,7 +178,7 @@ TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStays) {
     form().choosePlayLength("90");
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("設定.txt"), std::string::npos);
-    EXPECT_EQ(form().state().intJikan, 90);
+    EXPECT_EQ(form().state().playLength, 90);
 }
 
 } // namespace

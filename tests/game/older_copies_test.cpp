@@ -15,7 +15,7 @@ TEST_F(GameTest, AnOlderCopysAnswerWithAQuoteKeepsItsRowAndTheGameNumber) {
     ASSERT_EQ(view.topicLogRows.size(), 2U);
     EXPECT_EQ(view.topicLogRows[1], (Texts{"2", "2024/01/15", "09:00:05", "003", "hi"}));
     startGame();
-    EXPECT_EQ(form().state().intKai, 4);
+    EXPECT_EQ(form().state().gameNumber, 4);
 }
 
 TEST_F(GameTest, AnOlderCopysGameOnATopicWithAQuoteIsInThePlayHistory) {

@@ -132,7 +132,7 @@ TEST_F(PathSafety, ATopicTooLongForAFileNameGetsAClearMessage) {
     dataForm().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("ファイル名が長すぎます"), std::string::npos);
-    EXPECT_FALSE(dataForm().state().blnStart);
+    EXPECT_FALSE(dataForm().state().countingDown());
 }
 
 TEST_F(PathSafety, TheEmptyTopicNamesItsOwnTwoFilesOnly) {

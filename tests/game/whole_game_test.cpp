@@ -14,7 +14,7 @@ TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
     form().startWithShownTopic();
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), "");
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
-    EXPECT_EQ(form().state().intKai, 1);
+    EXPECT_EQ(form().state().gameNumber, 1);
     EXPECT_FALSE(view.startEnabled);
     runCountdown();
 
@@ -26,7 +26,7 @@ TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
     EXPECT_EQ(view.label(CounterLabel::Chu), "0");
     EXPECT_EQ(view.label(CounterLabel::Ng), "1");
     EXPECT_EQ(view.answerBox, "");
-    EXPECT_EQ(form().state().intMoji, 8);
+    EXPECT_EQ(form().state().characters, 8);
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\nすし\r\n"));
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
               cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"りんご\"\r\n"
@@ -40,17 +40,17 @@ TEST_F(GameTest, GameNumbersCountTheDaysGamesOnATopic) {
     playToEnd();
 
     startGame(); // the same day: number 2
-    EXPECT_EQ(form().state().intKai, 2);
+    EXPECT_EQ(form().state().gameNumber, 2);
     playToEnd(); // no answers: the number is not used up
 
     startGame();
-    EXPECT_EQ(form().state().intKai, 2);
+    EXPECT_EQ(form().state().gameNumber, 2);
     answer("すし");
     playToEnd();
 
     clock.advance(std::int64_t{24} * 3600); // the next day starts again at 1
     startGame();
-    EXPECT_EQ(form().state().intKai, 1);
+    EXPECT_EQ(form().state().gameNumber, 1);
     answer("みかん");
 
     const std::string log = temp.read("一番食べたいもの_履歴.txt");
@@ -83,7 +83,7 @@ TEST_F(GameTest, NextGameNumberFollowsTheLastLoggedAnswerOfToday) {
     form();
     view.topic = "t";
     form().startWithShownTopic();
-    EXPECT_EQ(form().state().intKai, 3);
+    EXPECT_EQ(form().state().gameNumber, 3);
 }
 
 TEST_F(GameTest, AnswersAreJudgedNewExistingOrDuplicateAgainstEarlierGames) {
@@ -125,13 +125,13 @@ TEST_F(GameTest, TheCountdownShowsThreePicturesThenStartsThePlayClock) {
     form().startWithShownTopic();
     std::vector<int> pictures;
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(form().state().blnPlay);
+        EXPECT_FALSE(form().state().playClockRunning());
         form().countdownTick();
         pictures.push_back(view.startImage);
     }
     EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(form().state().blnPlay);
-    EXPECT_FALSE(form().state().blnStart);
+    EXPECT_TRUE(form().state().playClockRunning());
+    EXPECT_FALSE(form().state().countingDown());
     EXPECT_EQ(view.focus, "txtKaitou");
     form().countdownTick();
     EXPECT_EQ(view.startImage, 3); // the green light stays after the countdown
@@ -150,12 +150,12 @@ TEST_F(GameTest, ThePlayClockShrinksTheBarAndEndsTheGameOnTime) {
     EXPECT_EQ(view.barWidth, 4372);
     clock.advance(29);
     form().playClockTick();
-    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_TRUE(form().state().playClockRunning());
     EXPECT_EQ(view.label(CounterLabel::Byou), "");
     clock.advance(5); // a late tick: the bar stops at 0
     form().playClockTick();
     EXPECT_EQ(view.barWidth, 0);
-    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_FALSE(form().state().playClockRunning());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(view.label(CounterLabel::Moji), "2");
     EXPECT_EQ(view.label(CounterLabel::Byou), "0.03/秒");
@@ -216,22 +216,22 @@ TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     form().playClockTick();
     form().startWithShownTopic(); // one second before the old game's end
     EXPECT_EQ(view.label(CounterLabel::Ok), "0");
-    EXPECT_EQ(form().state().intKai, 2);
-    EXPECT_TRUE(form().state().blnStart);
-    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_EQ(form().state().gameNumber, 2);
+    EXPECT_TRUE(form().state().countingDown());
+    EXPECT_TRUE(form().state().playClockRunning());
     clock.advance(1);
     form().countdownTick();
     form().playClockTick(); // the old end passes during the countdown
-    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_FALSE(form().state().playClockRunning());
     EXPECT_EQ(view.label(CounterLabel::Byou), "0.00/秒");
     EXPECT_EQ(view.label(CounterLabel::Moji), "0");
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save refuses during the countdown
     form().countdownTick();
     form().countdownTick();
-    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_TRUE(form().state().playClockRunning());
     EXPECT_TRUE(view.startEnabled); // stays enabled through the new game
-    EXPECT_EQ(form().state().lngEnd, clock.playSeconds() + 60);
+    EXPECT_EQ(form().state().playEndsAt, clock.playSeconds() + 60);
 }
 
 TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
@@ -241,11 +241,11 @@ TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
     answer("夜食");
     clock.advance(10);
     form().playClockTick();
-    EXPECT_TRUE(form().state().blnPlay);
+    EXPECT_TRUE(form().state().playClockRunning());
     EXPECT_EQ(view.barWidth, 2914); // 20 of 60 left: the double-precision order rounds down
     clock.advance(20);
     form().playClockTick();
-    EXPECT_FALSE(form().state().blnPlay);
+    EXPECT_FALSE(form().state().playClockRunning());
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
               cp932("\"2024/01/16\",\"00:00:03\",\"001\",\"夜食\"\r\n"));
 }
@@ -280,7 +280,7 @@ TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
     EXPECT_TRUE(view.answerRows.empty());
     EXPECT_EQ(view.answerHeaders, (Texts{"回", "回答"}));
     EXPECT_EQ(view.associations, (Texts{"すし"}));
-    EXPECT_EQ(form().state().intMoji, 0);
+    EXPECT_EQ(form().state().characters, 0);
 }
 
 } // namespace

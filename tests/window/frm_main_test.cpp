@@ -151,7 +151,7 @@ void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     QCOMPARE(session.find<QComboBox>("cboJikan")->currentText(), QStringLiteral("30"));
     QVERIFY(session.find<QToolButton>("chkAs")->isChecked());
     QVERIFY(session.find<QRadioButton>("optRendata")->isChecked());
-    QCOMPARE(window.form().state().intBarWidth, 8745);
+    QCOMPARE(window.form().state().barFullWidth, 8745);
 }
 
 void FrmMainTest::aStartUpFailureShowsNothingAndReportsTheFile() {
