@@ -15,34 +15,33 @@ public:
     NullView(std::string topic, std::string panelTopic)
         : m_topic(std::move(topic)), m_panelTopic(std::move(panelTopic)) {}
 
-    std::string displayedTopic() const override { return m_topic; }
-    void setDisplayedTopic(const std::string&) override {}
-    void setTopicLists(const std::vector<std::string>&) override {}
-    void setLabelText(CounterLabel, const std::string&) override {}
+    std::string shownTopic() const override { return m_topic; }
+    void showTopic(const std::string&) override {}
+    void setTopicList(const std::vector<std::string>&) override {}
+    void setPanelTopicList(const std::vector<std::string>&) override {}
+    void setResultText(ResultLabel, const std::string&) override {}
     void clearAnswerBox() override {}
     void focusAnswerBox() override {}
     void focusStartButton() override {}
     void setStartEnabled(bool) override {}
     void setBarWidth(int) override {}
     int barLayoutWidth() const override { return 8745; }
-    void showStartImage(int) override {}
-    void resetAnswerGrid(const GridLayout&) override {}
+    void showCountdownStep(int) override {}
+    void clearAnswerGrid() override {}
     void addAnswerRow(std::size_t, const std::string&, AnswerKind) override {}
     void setAnswerGridTopRow(std::size_t) override {}
-    void showAssociations(const IndexedTexts&) override {}
-    void associationAdded(const IndexedTexts&) override {}
-    void setAssociationsVisible(bool) override {}
-    void selectAssociationOption(bool) override {}
+    void showKnownAnswers(const IndexedTexts&) override {}
+    void knownAnswerAdded(const IndexedTexts&) override {}
+    void setKnownAnswersVisible(bool) override {}
+    void chooseKnownAnswersOption(bool) override {}
     void setPlayLengthChoices(const std::vector<std::string>&) override {}
-    void setPlayLengthText(const std::string&) override {}
-    void setAutoSaveState(int) override {}
-    void resetHistoryGrid(const GridLayout&) override {}
+    void showPlayLength(const std::string&) override {}
+    void showAutoSave(int) override {}
     void showHistoryRows(const PlayHistoryGrid&) override {}
     void historyRowAdded(const PlayHistoryGrid&) override {}
     void setHistoryGridTopRow(std::size_t) override {}
     std::string panelTopic() const override { return m_panelTopic; }
     void setPanelTopic(const std::string&) override {}
-    void resetTopicLogGrid(const GridLayout&) override {}
     void showTopicHistory(const TopicHistory&) override {}
     void setTopicPanelVisible(bool) override {}
 

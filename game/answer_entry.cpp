@@ -1,4 +1,3 @@
-#include "history/grid_layout.h"
 #include "main_form.h"
 #include "record/code_page.h"
 #include "record/formats.h"
@@ -8,6 +7,8 @@
 namespace wordbloom {
 
 namespace {
+
+constexpr std::size_t kAnswerRowsInView = 8;
 
 std::string withoutLineBreaks(const std::string& typed) {
     std::string text = typed;
@@ -22,7 +23,7 @@ bool MainForm::submitAnswer(const std::string& typed) {
     if (entered.empty()) {
         return false;
     }
-    const auto usable = usableTopic(m_view.displayedTopic());
+    const auto usable = usableTopic(m_view.shownTopic());
     if (!usable) {
         return true;
     }
@@ -49,15 +50,17 @@ bool MainForm::submitAnswer(const std::string& typed) {
                                          "ゲームはこのまま続けられます。");
         }
         m_associations.append(answer);
-        m_view.associationAdded(m_associations);
+        m_view.knownAnswerAdded(m_associations);
         break;
     }
 
     m_gameAnswers.append(answer);
     const std::size_t row = m_gameAnswers.size();
     m_view.addAnswerRow(row, answer, kind);
-    if (const auto top = scrollTarget(row + 1, kAnswerScrollThreshold)) {
-        m_view.setAnswerGridTopRow(*top);
+    // The grid shows eight rows, its header row counted: from the eighth
+    // answer on, the newest is scrolled into view.
+    if (row + 1 > kAnswerRowsInView) {
+        m_view.setAnswerGridTopRow(row);
     }
 
     const CalendarTime now = m_clock.now();

@@ -1,4 +1,3 @@
-#include "history/grid_layout.h"
 #include "main_form.h"
 #include "messages.h"
 
@@ -18,12 +17,12 @@ std::size_t drawIndex(std::size_t count, float r) {
 } // namespace
 
 void MainForm::pickTopic() {
-    const auto topic = usableTopic(m_view.displayedTopic());
+    const auto topic = usableTopic(m_view.shownTopic());
     if (!topic) {
         return;
     }
     loadKnownAnswers(*topic);
-    m_view.setAssociationsVisible(true);
+    m_view.setKnownAnswersVisible(true);
     // The focus cannot go to a disabled button during a countdown or a game.
     if (m_startEnabled) {
         m_view.focusStartButton();
@@ -40,14 +39,14 @@ void MainForm::startWithRandomTopic() {
         return;
     }
     resetForNewGame(true);
-    m_view.setDisplayedTopic(*topic);
+    m_view.showTopic(*topic);
     if (loadTopic(*topic)) {
         setStartEnabled(false);
     }
 }
 
 void MainForm::startWithShownTopic() {
-    const auto topic = usableTopic(m_view.displayedTopic());
+    const auto topic = usableTopic(m_view.shownTopic());
     if (!topic) {
         return;
     }
@@ -60,13 +59,13 @@ void MainForm::resetForNewGame(bool emptyTopicBox) {
     m_state.characters = 0;
     m_view.clearAnswerBox();
     if (emptyTopicBox) {
-        m_view.setDisplayedTopic("");
+        m_view.showTopic("");
     }
     m_state.phase = Phase::CountingDown;
     m_view.setBarWidth(m_state.barFullWidth);
-    for (const CounterLabel label : {CounterLabel::Ok, CounterLabel::Chu, CounterLabel::Ng,
-                                     CounterLabel::Moji, CounterLabel::Byou}) {
-        m_view.setLabelText(label, "");
+    for (const ResultLabel label : {ResultLabel::New, ResultLabel::Existing, ResultLabel::Duplicate,
+                                    ResultLabel::Characters, ResultLabel::Rate}) {
+        m_view.setResultText(label, "");
     }
     m_state.newAnswers = 0;
     m_state.existingAnswers = 0;
@@ -91,9 +90,9 @@ bool MainForm::loadTopic(const std::string& topic) {
         return false;
     }
     m_gameAnswers.clear();
-    m_view.resetAnswerGrid(SetupAnswerGrid());
+    m_view.clearAnswerGrid();
     m_associations.assign(std::move(entries));
-    m_view.showAssociations(m_associations);
+    m_view.showKnownAnswers(m_associations);
     m_state.gameNumber = nextGameNumber(last, m_clock.now());
     m_view.clearAnswerBox();
     return true;
@@ -106,7 +105,7 @@ void MainForm::loadKnownAnswers(const std::string& topic) {
         reportFileError(error, "お題のファイルを読み込めませんでした。");
         return;
     }
-    m_view.showAssociations(m_associations);
+    m_view.showKnownAnswers(m_associations);
 }
 
 } // namespace wordbloom

@@ -1,4 +1,3 @@
-#include "history/grid_layout.h"
 #include "main_form.h"
 #include "messages.h"
 #include "record/play_history_file.h"
@@ -21,9 +20,9 @@ void MainForm::takeTopicOfHistoryRow(std::size_t row) {
         reportFileError(error, "お題のファイルを読み込めませんでした。");
         return;
     }
-    m_view.setDisplayedTopic(*topic);
+    m_view.showTopic(*topic);
     m_associations.assign(std::move(entries));
-    m_view.showAssociations(m_associations);
+    m_view.showKnownAnswers(m_associations);
 }
 
 void MainForm::clearPlayHistory() {
@@ -54,13 +53,12 @@ void MainForm::showTopicHistory(const std::string& shown) {
         return;
     }
     m_topicHistory = std::move(loaded);
-    m_view.resetTopicLogGrid(SetupTopicLogGrid());
     m_view.showTopicHistory(m_topicHistory);
     m_view.setTopicPanelVisible(true);
 }
 
 void MainForm::openTopicPanel() {
-    const std::string topic = m_view.displayedTopic();
+    const std::string topic = m_view.shownTopic();
     if (!usableTopic(topic)) {
         return;
     }
@@ -75,7 +73,7 @@ void MainForm::pickPanelTopic() {
 void MainForm::closeTopicPanel() {
     if (m_topicHistory.associations().empty()) {
         m_associations.clear();
-        m_view.showAssociations(m_associations);
+        m_view.showKnownAnswers(m_associations);
     }
     m_view.setTopicPanelVisible(false);
 }
@@ -85,16 +83,16 @@ void MainForm::hideTopicPanel() {
 }
 
 void MainForm::hideKnownAnswers() {
-    m_view.setAssociationsVisible(false);
+    m_view.setKnownAnswersVisible(false);
 }
 
 void MainForm::showKnownAnswers() {
-    const auto topic = usableTopic(m_view.displayedTopic());
+    const auto topic = usableTopic(m_view.shownTopic());
     if (!topic) {
         return;
     }
     loadKnownAnswers(*topic);
-    m_view.setAssociationsVisible(true);
+    m_view.setKnownAnswersVisible(true);
 }
 
 void MainForm::clearTopicData() {

@@ -1,6 +1,5 @@
 #include "main_form.h"
 
-#include "history/grid_layout.h"
 #include "messages.h"
 #include "record/record_text.h"
 #include "record/settings_file.h"
@@ -41,12 +40,11 @@ void MainForm::beginStartUp() {
 
 void MainForm::startUp() {
     m_view.setTopicPanelVisible(false);
-    m_view.resetHistoryGrid(SetupHistoryGrid());
-    m_view.resetAnswerGrid(SetupAnswerGrid());
+    m_view.clearAnswerGrid();
     m_view.clearAnswerBox();
-    for (const CounterLabel label : {CounterLabel::Ok, CounterLabel::Ng, CounterLabel::Chu,
-                                     CounterLabel::Moji, CounterLabel::Byou}) {
-        m_view.setLabelText(label, "");
+    for (const ResultLabel label : {ResultLabel::New, ResultLabel::Duplicate, ResultLabel::Existing,
+                                    ResultLabel::Characters, ResultLabel::Rate}) {
+        m_view.setResultText(label, "");
     }
 
     if (!m_startingRead) {
@@ -57,7 +55,7 @@ void MainForm::startUp() {
     reading->wait();
     m_history = std::move(*loaded);
     m_view.showHistoryRows(m_history);
-    if (const auto top = scrollTarget(m_history.rowCount(), kHistoryScrollThreshold)) {
+    if (const auto top = m_history.rowBringingNewestIntoView()) {
         m_view.setHistoryGridTopRow(*top);
     }
 
@@ -67,12 +65,12 @@ void MainForm::startUp() {
     // The switch starts unchecked; setting it to another state runs its click
     // handling, which writes the same values back.
     if (m_state.autoSave != 0) {
-        m_view.setAutoSaveState(m_state.autoSave);
+        m_view.showAutoSave(m_state.autoSave);
         setAutoSave(m_state.autoSave);
     }
 
     m_view.setPlayLengthChoices(playLengthChoices());
-    m_view.setPlayLengthText(std::to_string(m_state.playLength));
+    m_view.showPlayLength(std::to_string(m_state.playLength));
 
     std::size_t rejected = 0;
     LoadTopicList(
@@ -85,10 +83,11 @@ void MainForm::startUp() {
     if (rejected > kRejectedTopicBoxes) {
         m_prompter.ask(moreTopicsRejectedMessage(rejected - kRejectedTopicBoxes));
     }
-    m_view.setTopicLists(m_topics);
-    m_view.setDisplayedTopic(m_topics.empty() ? std::string() : m_topics.front());
+    m_view.setTopicList(m_topics);
+    m_view.setPanelTopicList(m_topics);
+    m_view.showTopic(m_topics.empty() ? std::string() : m_topics.front());
 
-    m_view.selectAssociationOption(false);
+    m_view.chooseKnownAnswersOption(false);
     hideKnownAnswers();
 
     m_state.barFullWidth = static_cast<std::int16_t>(m_view.barLayoutWidth());
@@ -118,9 +117,9 @@ void MainForm::saveSettings() {
 }
 
 void MainForm::showCounters() {
-    m_view.setLabelText(CounterLabel::Ok, std::to_string(m_state.newAnswers));
-    m_view.setLabelText(CounterLabel::Chu, std::to_string(m_state.existingAnswers));
-    m_view.setLabelText(CounterLabel::Ng, std::to_string(m_state.duplicateAnswers));
+    m_view.setResultText(ResultLabel::New, std::to_string(m_state.newAnswers));
+    m_view.setResultText(ResultLabel::Existing, std::to_string(m_state.existingAnswers));
+    m_view.setResultText(ResultLabel::Duplicate, std::to_string(m_state.duplicateAnswers));
 }
 
 void MainForm::setStartEnabled(bool enabled) {

@@ -17,7 +17,7 @@ void MainForm::countdownTick() {
         return;
     }
     ++m_state.countdownStep;
-    m_view.showStartImage(m_state.countdownStep);
+    m_view.showCountdownStep(m_state.countdownStep);
     if (m_state.countdownStep == kLastCountdownStep) {
         m_state.phase = Phase::Playing;
         m_view.focusAnswerBox();
@@ -51,8 +51,8 @@ void MainForm::endGame() {
         m_state.phase = Phase::Over;
     }
     setStartEnabled(true);
-    m_view.setLabelText(CounterLabel::Byou, formatRate(m_state.characters, lengthOfGame(m_state)));
-    m_view.setLabelText(CounterLabel::Moji, std::to_string(m_state.characters));
+    m_view.setResultText(ResultLabel::Rate, formatRate(m_state.characters, lengthOfGame(m_state)));
+    m_view.setResultText(ResultLabel::Characters, std::to_string(m_state.characters));
     if (m_state.autoSave == 1) {
         save();
     }

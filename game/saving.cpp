@@ -1,4 +1,3 @@
-#include "history/grid_layout.h"
 #include "main_form.h"
 #include "record/formats.h"
 #include "record/play_history_file.h"
@@ -11,7 +10,7 @@ void MainForm::save() {
     if (nothingJudged || m_state.playClockRunning() || m_state.countingDown()) {
         return;
     }
-    const auto topic = usableTopic(m_view.displayedTopic());
+    const auto topic = usableTopic(m_view.shownTopic());
     if (!topic) {
         return;
     }
@@ -30,7 +29,7 @@ void MainForm::save() {
     }
     m_history.addRow(toPlayRecord(result));
     m_view.historyRowAdded(m_history);
-    if (const auto top = scrollTarget(m_history.rowCount(), kHistoryScrollThreshold)) {
+    if (const auto top = m_history.rowBringingNewestIntoView()) {
         m_view.setHistoryGridTopRow(*top);
     }
 }

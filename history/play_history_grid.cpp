@@ -1,6 +1,5 @@
 #include "play_history_grid.h"
 
-#include "grid_layout.h"
 #include "record/formats.h"
 
 namespace wordbloom {
@@ -17,7 +16,17 @@ std::string shortTime(const std::string& stored) {
     return time ? formatShortTime(*time) : stored;
 }
 
+// The grid shows this many rows, its header row counted, without scrolling.
+constexpr std::size_t kRowsInView = 7;
+
 } // namespace
+
+std::optional<std::size_t> PlayHistoryGrid::rowBringingNewestIntoView() const {
+    if (rowCount() > kRowsInView) {
+        return rowCount() - 1;
+    }
+    return std::nullopt;
+}
 
 void PlayHistoryGrid::load(const WorkDir& dir) {
     PlayHistory history = readPlayHistory(dir);
@@ -26,10 +35,6 @@ void PlayHistoryGrid::load(const WorkDir& dir) {
 }
 
 std::string PlayHistoryGrid::cellText(std::size_t row, int column) const {
-    if (row == 0) {
-        static const GridLayout layout = SetupHistoryGrid();
-        return layout.columns.at(static_cast<std::size_t>(column)).header;
-    }
     const PlayRecord r = record(row);
     switch (column) {
     case 0:

@@ -3,28 +3,31 @@
 #include "record/play_history_file.h"
 #include "record/work_dir.h"
 
+#include <optional>
 #include <string>
 
 namespace wordbloom {
 
 // The rows of the play history grid: one per saved game, oldest first, in the
-// order of "履歴.txt". Row 0 is the header row; data rows count from 1.
+// order of "履歴.txt". Rows count from 1, as the grid shows them under its
+// header row.
 class PlayHistoryGrid {
 public:
     static constexpr int kColumnCount = 11;
     static constexpr int kTopicColumn = 3;
 
-    // Replaces the rows with the records of "履歴.txt" (load). A
-    // missing file throws FileError; short or torn records are left out.
+    // Replaces the rows with the records of "履歴.txt". A missing file throws
+    // FileError; short or torn records are left out.
     void load(const WorkDir& dir);
 
     void addRow(const PlayRecord& record) { m_records.push_back(record); }
     void clearRows() { m_records.clear(); }
 
+    // The rows, the grid's header row counted.
     std::size_t rowCount() const { return m_records.size() + 1; }
     std::size_t skippedLines() const { return m_skippedLines; }
 
-    // The text of a cell: the header on row 0; on a data row the row's number,
+    // The text of a cell of data row `row`: the row's number,
     // the stored date as "YY/MM/DD", the stored time as "HH:MM", then the
     // record's fields as stored (the new and existing counts as numbers). A
     // stored date or time that is not valid is shown as it stands.
@@ -32,6 +35,10 @@ public:
 
     // The record shown on data row `row`.
     PlayRecord record(std::size_t row) const { return m_records[row - 1]; }
+
+    // The row to scroll to so that the newest game is in view: the last row,
+    // once the rows no longer fit the grid; nothing while they do.
+    std::optional<std::size_t> rowBringingNewestIntoView() const;
 
 private:
     PlayRecords m_records;

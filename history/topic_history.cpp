@@ -1,7 +1,5 @@
 #include "topic_history.h"
 
-#include "grid_layout.h"
-
 namespace wordbloom {
 
 void TopicHistory::load(const WorkDir& dir, std::string_view topic) {
@@ -17,10 +15,6 @@ void TopicHistory::clear() {
 }
 
 std::string TopicHistory::cellText(std::size_t row, int column) const {
-    if (row == 0) {
-        static const GridLayout layout = SetupTopicLogGrid();
-        return layout.columns.at(static_cast<std::size_t>(column)).header;
-    }
     const AnswerLogRecord record = m_log[row - 1];
     switch (column) {
     case 0:

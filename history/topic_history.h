@@ -25,7 +25,7 @@ public:
     const std::vector<std::string>& associations() const { return m_associations; }
     std::size_t logRowCount() const { return m_log.size() + 1; }
 
-    // Row 0 is the header; data row k shows k and the k-th record's four
+    // Data row k, counted from 1, shows k and the k-th record's four
     // fields exactly as stored.
     std::string cellText(std::size_t row, int column) const;
 

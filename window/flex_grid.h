@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/grid_layout.h"
+#include "grid_layout.h"
 
 #include <QColor>
 #include <QString>

@@ -101,8 +101,9 @@ void FrmMain::bindEvents() {
         m_chkAs->setStyleSheet(QString());
         run([this, checked] { m_form->setAutoSave(checked ? 1 : 0); });
     });
-    connect(m_msgRireki, &FlexGrid::cellClicked, this,
-            [this](std::size_t row, int) { run([this, row] { m_form->takeTopicOfHistoryRow(row); }); });
+    connect(m_msgRireki, &FlexGrid::cellClicked, this, [this](std::size_t row, int) {
+        run([this, row] { m_form->takeTopicOfHistoryRow(row); });
+    });
     m_txtKaitou->onEnter = [this](const QString& text) {
         bool used = true;
         run([&] { used = m_form->submitAnswer(text.toStdString()); });

@@ -50,34 +50,33 @@ public:
     void tmrBp_Timer();
 
     // GameView
-    std::string displayedTopic() const override;
-    void setDisplayedTopic(const std::string& topic) override;
-    void setTopicLists(const std::vector<std::string>& topics) override;
-    void setLabelText(CounterLabel label, const std::string& text) override;
+    std::string shownTopic() const override;
+    void showTopic(const std::string& topic) override;
+    void setTopicList(const std::vector<std::string>& topics) override;
+    void setPanelTopicList(const std::vector<std::string>& topics) override;
+    void setResultText(ResultLabel label, const std::string& text) override;
     void clearAnswerBox() override;
     void focusAnswerBox() override;
     void focusStartButton() override;
     void setStartEnabled(bool enabled) override;
     void setBarWidth(int twips) override;
     int barLayoutWidth() const override;
-    void showStartImage(int step) override;
-    void resetAnswerGrid(const GridLayout& layout) override;
+    void showCountdownStep(int step) override;
+    void clearAnswerGrid() override;
     void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) override;
     void setAnswerGridTopRow(std::size_t row) override;
-    void showAssociations(const IndexedTexts& associations) override;
-    void associationAdded(const IndexedTexts& associations) override;
-    void setAssociationsVisible(bool visible) override;
-    void selectAssociationOption(bool show) override;
+    void showKnownAnswers(const IndexedTexts& associations) override;
+    void knownAnswerAdded(const IndexedTexts& associations) override;
+    void setKnownAnswersVisible(bool visible) override;
+    void chooseKnownAnswersOption(bool show) override;
     void setPlayLengthChoices(const std::vector<std::string>& choices) override;
-    void setPlayLengthText(const std::string& text) override;
-    void setAutoSaveState(int state) override;
-    void resetHistoryGrid(const GridLayout& layout) override;
+    void showPlayLength(const std::string& text) override;
+    void showAutoSave(int state) override;
     void showHistoryRows(const PlayHistoryGrid& grid) override;
     void historyRowAdded(const PlayHistoryGrid& grid) override;
     void setHistoryGridTopRow(std::size_t row) override;
     std::string panelTopic() const override;
     void setPanelTopic(const std::string& topic) override;
-    void resetTopicLogGrid(const GridLayout& layout) override;
     void showTopicHistory(const TopicHistory& history) override;
     void setTopicPanelVisible(bool visible) override;
 

@@ -3,6 +3,7 @@
 #include "flex_grid.h"
 #include "fonts.h"
 #include "frm_main.h"
+#include "game_grids.h"
 #include "option_button.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
@@ -209,6 +210,7 @@ void FrmMain::buildControls() {
         grid->setTabKeyNavigation(false);
     }
     setFontSize(m_msgRireki, 9);
+    m_msgRireki->applyLayout(playHistoryGridLayout());
 
     // The topic history panel lies over the game panel.
     m_fraRireki = control<ClickableFrame>(this, "fraRireki", 130, 1300, 9240, 5370);

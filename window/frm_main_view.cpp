@@ -2,6 +2,7 @@
 #include "clickable_frame.h"
 #include "flex_grid.h"
 #include "frm_main.h"
+#include "game_grids.h"
 #include "pick_list_combo_box.h"
 #include "text_list_model.h"
 #include "units.h"
@@ -48,35 +49,38 @@ void setItemsKeepingText(QComboBox* combo, const std::vector<std::string>& items
 
 } // namespace
 
-std::string FrmMain::displayedTopic() const {
+std::string FrmMain::shownTopic() const {
     return m_cboMondai->currentText().toStdString();
 }
 
-void FrmMain::setDisplayedTopic(const std::string& topic) {
+void FrmMain::showTopic(const std::string& topic) {
     m_cboMondai->setEditText(qt(topic));
 }
 
-void FrmMain::setTopicLists(const std::vector<std::string>& topics) {
+void FrmMain::setTopicList(const std::vector<std::string>& topics) {
     setItemsKeepingText(m_cboMondai, topics);
+}
+
+void FrmMain::setPanelTopicList(const std::vector<std::string>& topics) {
     setItemsKeepingText(m_cboMondai2, topics);
 }
 
-void FrmMain::setLabelText(CounterLabel label, const std::string& text) {
+void FrmMain::setResultText(ResultLabel label, const std::string& text) {
     QLabel* target = nullptr;
     switch (label) {
-    case CounterLabel::Ok:
+    case ResultLabel::New:
         target = m_lblOk;
         break;
-    case CounterLabel::Chu:
+    case ResultLabel::Existing:
         target = m_lblChu;
         break;
-    case CounterLabel::Ng:
+    case ResultLabel::Duplicate:
         target = m_lblNg;
         break;
-    case CounterLabel::Moji:
+    case ResultLabel::Characters:
         target = m_lblMojiT;
         break;
-    case CounterLabel::Byou:
+    case ResultLabel::Rate:
         target = m_lblByou;
         break;
     }
@@ -107,7 +111,7 @@ int FrmMain::barLayoutWidth() const {
     return m_shpJikanK->property("twips").toRect().width();
 }
 
-void FrmMain::showStartImage(int step) {
+void FrmMain::showCountdownStep(int step) {
     for (QLabel* image : m_imgStart) {
         image->hide();
     }
@@ -116,8 +120,8 @@ void FrmMain::showStartImage(int step) {
     }
 }
 
-void FrmMain::resetAnswerGrid(const GridLayout& layout) {
-    m_msgRireki2->applyLayout(layout);
+void FrmMain::clearAnswerGrid() {
+    m_msgRireki2->applyLayout(answerGridLayout());
     const IndexedTexts& answers = m_form->gameAnswers();
     m_msgRireki2->setRowSource([&answers] { return answers.size(); },
                                [&answers](std::size_t row, int column) {
@@ -135,19 +139,19 @@ void FrmMain::setAnswerGridTopRow(std::size_t row) {
     m_msgRireki2->setTopRow(row);
 }
 
-void FrmMain::showAssociations(const IndexedTexts& associations) {
+void FrmMain::showKnownAnswers(const IndexedTexts& associations) {
     m_associationModel->setSource(&associations.items());
 }
 
-void FrmMain::associationAdded(const IndexedTexts&) {
+void FrmMain::knownAnswerAdded(const IndexedTexts&) {
     m_associationModel->itemsAppended();
 }
 
-void FrmMain::setAssociationsVisible(bool visible) {
+void FrmMain::setKnownAnswersVisible(bool visible) {
     m_lstRenData->setVisible(visible);
 }
 
-void FrmMain::selectAssociationOption(bool show) {
+void FrmMain::chooseKnownAnswersOption(bool show) {
     (show ? m_optRendata2 : m_optRendata)->setChecked(true);
 }
 
@@ -155,19 +159,15 @@ void FrmMain::setPlayLengthChoices(const std::vector<std::string>& choices) {
     setItemsKeepingText(m_cboJikan, choices);
 }
 
-void FrmMain::setPlayLengthText(const std::string& text) {
+void FrmMain::showPlayLength(const std::string& text) {
     m_cboJikan->setEditText(qt(text));
 }
 
-void FrmMain::setAutoSaveState(int state) {
+void FrmMain::showAutoSave(int state) {
     m_chkAs->setChecked(state != 0);
     // State 2 shows the switch greyed, as a check box of three states does.
     m_chkAs->setStyleSheet(state == 2 ? QStringLiteral("QToolButton { background: #c0c0c0; }")
                                       : QString());
-}
-
-void FrmMain::resetHistoryGrid(const GridLayout& layout) {
-    m_msgRireki->applyLayout(layout);
 }
 
 void FrmMain::showHistoryRows(const PlayHistoryGrid& grid) {
@@ -192,11 +192,8 @@ void FrmMain::setPanelTopic(const std::string& topic) {
     m_cboMondai2->setEditText(qt(topic));
 }
 
-void FrmMain::resetTopicLogGrid(const GridLayout& layout) {
-    m_msgRireki3->applyLayout(layout);
-}
-
 void FrmMain::showTopicHistory(const TopicHistory& history) {
+    m_msgRireki3->applyLayout(topicLogGridLayout());
     m_panelAssociationModel->setSource(&history.associations());
     m_msgRireki3->setRowSource(
         [&history] { return history.logRowCount() - 1; },

@@ -217,7 +217,7 @@ TEST_F(DataSafety, ChangingThePlayLengthDuringAGameKeepsItsRecord) {
     clock.advance(1);
     form().playClockTick();
     EXPECT_FALSE(form().state().playClockRunning());
-    EXPECT_EQ(view.label(CounterLabel::Byou), "0.12/秒");
+    EXPECT_EQ(view.label(ResultLabel::Rate), "0.12/秒");
     form().choosePlayLength("10"); // after the game, before the save
     form().save();
     EXPECT_EQ(temp.read("履歴.txt"),

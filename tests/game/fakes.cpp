@@ -6,15 +6,6 @@ namespace wordbloom::testing {
 
 namespace {
 
-std::vector<std::string> headersOf(const GridLayout& layout) {
-    std::vector<std::string> headers;
-    headers.reserve(layout.columns.size());
-    for (const GridColumn& column : layout.columns) {
-        headers.push_back(column.header);
-    }
-    return headers;
-}
-
 template <typename Grid>
 std::vector<std::string> rowOf(const Grid& grid, std::size_t row, int columns) {
     std::vector<std::string> cells;
@@ -60,16 +51,6 @@ MessageAnswer FakePrompter::ask(const Message& message) {
     return answer;
 }
 
-void FakeView::resetAnswerGrid(const GridLayout& layout) {
-    answerHeaders = headersOf(layout);
-    answerRows.clear();
-}
-
-void FakeView::resetHistoryGrid(const GridLayout& layout) {
-    historyHeaders = headersOf(layout);
-    historyRows.clear();
-}
-
 void FakeView::showHistoryRows(const PlayHistoryGrid& grid) {
     historyRows.clear();
     for (std::size_t row = 1; row < grid.rowCount(); ++row) {
@@ -81,11 +62,6 @@ void FakeView::historyRowAdded(const PlayHistoryGrid& grid) {
     historyRows.push_back(rowOf(grid, grid.rowCount() - 1, PlayHistoryGrid::kColumnCount));
 }
 
-void FakeView::resetTopicLogGrid(const GridLayout& layout) {
-    topicLogHeaders = headersOf(layout);
-    topicLogRows.clear();
-}
-
 void FakeView::showTopicHistory(const TopicHistory& history) {
     panelAssociations = history.associations();
     topicLogRows.clear();
@@ -94,7 +70,7 @@ void FakeView::showTopicHistory(const TopicHistory& history) {
     }
 }
 
-std::string FakeView::label(CounterLabel which) const {
+std::string FakeView::label(ResultLabel which) const {
     const auto found = labels.find(which);
     return found == labels.end() ? "(design)" : found->second;
 }

@@ -67,10 +67,13 @@ public:
     };
     using Rows = std::vector<std::vector<std::string>>;
 
-    std::string displayedTopic() const override { return topic; }
-    void setDisplayedTopic(const std::string& text) override { topic = text; }
-    void setTopicLists(const std::vector<std::string>& topics) override { topicLists = topics; }
-    void setLabelText(CounterLabel label, const std::string& text) override {
+    std::string shownTopic() const override { return topic; }
+    void showTopic(const std::string& text) override { topic = text; }
+    void setTopicList(const std::vector<std::string>& topics) override { topicLists = topics; }
+    void setPanelTopicList(const std::vector<std::string>& topics) override {
+        panelTopicLists = topics;
+    }
+    void setResultText(ResultLabel label, const std::string& text) override {
         labels[label] = text;
     }
     void clearAnswerBox() override { answerBox.clear(); }
@@ -79,43 +82,41 @@ public:
     void setStartEnabled(bool enabled) override { startEnabled = enabled; }
     void setBarWidth(int twips) override { barWidth = twips; }
     int barLayoutWidth() const override { return 8745; }
-    void showStartImage(int step) override { startImage = step; }
-    void resetAnswerGrid(const GridLayout& layout) override;
+    void showCountdownStep(int step) override { startImage = step; }
+    void clearAnswerGrid() override { answerRows.clear(); }
     void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) override {
         answerRows.push_back({index, answer, kind});
     }
     void setAnswerGridTopRow(std::size_t row) override { answerTopRow = row; }
-    void showAssociations(const IndexedTexts& list) override { associations = list.items(); }
-    void associationAdded(const IndexedTexts& list) override { associations = list.items(); }
-    void setAssociationsVisible(bool visible) override { associationsVisible = visible; }
-    void selectAssociationOption(bool show) override { associationOptionShow = show; }
+    void showKnownAnswers(const IndexedTexts& list) override { associations = list.items(); }
+    void knownAnswerAdded(const IndexedTexts& list) override { associations = list.items(); }
+    void setKnownAnswersVisible(bool visible) override { associationsVisible = visible; }
+    void chooseKnownAnswersOption(bool show) override { associationOptionShow = show; }
     void setPlayLengthChoices(const std::vector<std::string>& choices) override {
         playLengthChoices = choices;
     }
-    void setPlayLengthText(const std::string& text) override { playLengthText = text; }
-    void setAutoSaveState(int state) override { autoSaveState = state; }
-    void resetHistoryGrid(const GridLayout& layout) override;
+    void showPlayLength(const std::string& text) override { playLengthText = text; }
+    void showAutoSave(int state) override { autoSaveState = state; }
     void showHistoryRows(const PlayHistoryGrid& grid) override;
     void historyRowAdded(const PlayHistoryGrid& grid) override;
     void setHistoryGridTopRow(std::size_t row) override { historyTopRow = row; }
     std::string panelTopic() const override { return panelTopicText; }
     void setPanelTopic(const std::string& text) override { panelTopicText = text; }
-    void resetTopicLogGrid(const GridLayout& layout) override;
     void showTopicHistory(const TopicHistory& history) override;
     void setTopicPanelVisible(bool visible) override { panelVisible = visible; }
 
-    std::string label(CounterLabel which) const;
+    std::string label(ResultLabel which) const;
 
     std::string topic;
     std::string panelTopicText = "Combo1";
     std::vector<std::string> topicLists;
-    std::map<CounterLabel, std::string> labels;
+    std::vector<std::string> panelTopicLists;
+    std::map<ResultLabel, std::string> labels;
     std::string answerBox = "みどり";
     std::string focus;
     bool startEnabled = true;
     int barWidth = 8745;
     int startImage = 0;
-    std::vector<std::string> answerHeaders;
     std::vector<AnswerRow> answerRows;
     std::optional<std::size_t> answerTopRow;
     std::vector<std::string> associations;
@@ -124,10 +125,8 @@ public:
     std::vector<std::string> playLengthChoices;
     std::string playLengthText = "Combo1";
     int autoSaveState = 0;
-    std::vector<std::string> historyHeaders;
     Rows historyRows;
     std::optional<std::size_t> historyTopRow;
-    std::vector<std::string> topicLogHeaders;
     Rows topicLogRows;
     std::vector<std::string> panelAssociations;
     bool panelVisible = true;

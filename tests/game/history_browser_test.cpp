@@ -35,9 +35,7 @@ TEST_F(GameTest, StartUpFillsTheWindowFromTheDataFiles) {
     EXPECT_FALSE(view.associationsVisible);
     EXPECT_EQ(view.associationOptionShow, false);
     EXPECT_EQ(view.answerBox, "");
-    EXPECT_EQ(view.label(CounterLabel::Byou), "");
-    EXPECT_EQ(view.historyHeaders, (Texts{"回", "日付", "時間", "問題", "計", "新", "既", "重",
-                                          "字数", "秒当たり", "秒数"}));
+    EXPECT_EQ(view.label(ResultLabel::Rate), "");
     EXPECT_EQ(view.historyRows, (FakeView::Rows{{"1", "08/05/14", "09:05", "好きな色", "1", "1",
                                                  "0", "0", "3", "0.05/秒", "60秒"}}));
     EXPECT_EQ(form().state().barFullWidth, 8745);
@@ -154,7 +152,6 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
     EXPECT_TRUE(view.panelVisible);
     EXPECT_EQ(view.panelTopicText, "一番食べたいもの");
     EXPECT_EQ(view.panelAssociations, (Texts{"すし", "そば", "うどん"}));
-    EXPECT_EQ(view.topicLogHeaders, (Texts{"回", "日付", "時間", "日回", "回答"}));
     ASSERT_EQ(view.topicLogRows.size(), 5U);
     EXPECT_EQ(view.topicLogRows[0], (Texts{"1", "2024/01/15", "09:00:03", "001", "すし"}));
     EXPECT_EQ(view.topicLogRows[4], (Texts{"5", "2024/01/15", "09:01:06", "002", "そば"}));

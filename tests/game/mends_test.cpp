@@ -84,7 +84,7 @@ TEST_F(GameTest, CountersStopAt32767) {
     }
     EXPECT_EQ(form().state().characters, 32767);
     playToEnd();
-    EXPECT_EQ(view.label(CounterLabel::Byou), "546.12/秒");
+    EXPECT_EQ(view.label(ResultLabel::Rate), "546.12/秒");
 }
 
 TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
@@ -117,7 +117,7 @@ TEST_F(GameTest, AFailedAutoSaveAtTheEndOfAGameIsReported) {
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
     EXPECT_TRUE(view.startEnabled);
-    EXPECT_EQ(view.label(CounterLabel::Moji), "2");
+    EXPECT_EQ(view.label(ResultLabel::Characters), "2");
 }
 
 TEST_F(GameTest, AFailedAnswerAppendIsReportedAndTheGameGoesOn) {
@@ -129,7 +129,7 @@ TEST_F(GameTest, AFailedAnswerAppendIsReportedAndTheGameGoesOn) {
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("一番食べたいもの.txt"), std::string::npos);
     EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::Duplicate}));
-    EXPECT_EQ(view.label(CounterLabel::Ok), "1");
+    EXPECT_EQ(view.label(ResultLabel::New), "1");
     const std::string log = temp.read("一番食べたいもの_履歴.txt");
     EXPECT_NE(log.find(cp932("\"すし\"\r\n\"2024")), std::string::npos);
 }

@@ -22,9 +22,9 @@ TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
     clock.advance(2);
     answerAll({"すし", "りんご"});
     EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::New, K::Duplicate}));
-    EXPECT_EQ(view.label(CounterLabel::Ok), "2");
-    EXPECT_EQ(view.label(CounterLabel::Chu), "0");
-    EXPECT_EQ(view.label(CounterLabel::Ng), "1");
+    EXPECT_EQ(view.label(ResultLabel::New), "2");
+    EXPECT_EQ(view.label(ResultLabel::Existing), "0");
+    EXPECT_EQ(view.label(ResultLabel::Duplicate), "1");
     EXPECT_EQ(view.answerBox, "");
     EXPECT_EQ(form().state().characters, 8);
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\nすし\r\n"));
@@ -93,7 +93,7 @@ TEST_F(GameTest, AnswersAreJudgedNewExistingOrDuplicateAgainstEarlierGames) {
     EXPECT_EQ(kinds(), (std::vector<K>{K::Existing, K::New, K::Duplicate, K::Existing, K::New,
                                        K::New, K::New, K::New}));
     EXPECT_EQ(view.answerRows[2].index, 3U);
-    EXPECT_EQ(view.label(CounterLabel::Chu), "2");
+    EXPECT_EQ(view.label(ResultLabel::Existing), "2");
     EXPECT_EQ(temp.read("一番食べたいもの.txt"),
               cp932("りんご\r\napple, pie\r\nすし\r\napple\r\nりんご \r\nＲＩＮＧＯ\r\n   \r\n"));
     EXPECT_EQ(view.associations.back(), "   ");
@@ -151,20 +151,20 @@ TEST_F(GameTest, ThePlayClockShrinksTheBarAndEndsTheGameOnTime) {
     clock.advance(29);
     form().playClockTick();
     EXPECT_TRUE(form().state().playClockRunning());
-    EXPECT_EQ(view.label(CounterLabel::Byou), "");
+    EXPECT_EQ(view.label(ResultLabel::Rate), "");
     clock.advance(5); // a late tick: the bar stops at 0
     form().playClockTick();
     EXPECT_EQ(view.barWidth, 0);
     EXPECT_FALSE(form().state().playClockRunning());
     EXPECT_TRUE(view.startEnabled);
-    EXPECT_EQ(view.label(CounterLabel::Moji), "2");
-    EXPECT_EQ(view.label(CounterLabel::Byou), "0.03/秒");
+    EXPECT_EQ(view.label(ResultLabel::Characters), "2");
+    EXPECT_EQ(view.label(ResultLabel::Rate), "0.03/秒");
     EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save is off
 
     // Answers after the end still count, but the end labels stay.
     answer("みそ");
-    EXPECT_EQ(view.label(CounterLabel::Ok), "2");
-    EXPECT_EQ(view.label(CounterLabel::Moji), "2");
+    EXPECT_EQ(view.label(ResultLabel::New), "2");
+    EXPECT_EQ(view.label(ResultLabel::Characters), "2");
 }
 
 TEST_F(GameTest, AutoSaveWritesTheGameOnceAndTheButtonAgain) {
@@ -215,7 +215,7 @@ TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     clock.advance(59);
     form().playClockTick();
     form().startWithShownTopic(); // one second before the old game's end
-    EXPECT_EQ(view.label(CounterLabel::Ok), "0");
+    EXPECT_EQ(view.label(ResultLabel::New), "0");
     EXPECT_EQ(form().state().gameNumber, 2);
     EXPECT_TRUE(form().state().countingDown());
     EXPECT_TRUE(form().state().playClockRunning());
@@ -223,8 +223,8 @@ TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     form().countdownTick();
     form().playClockTick(); // the old end passes during the countdown
     EXPECT_FALSE(form().state().playClockRunning());
-    EXPECT_EQ(view.label(CounterLabel::Byou), "0.00/秒");
-    EXPECT_EQ(view.label(CounterLabel::Moji), "0");
+    EXPECT_EQ(view.label(ResultLabel::Rate), "0.00/秒");
+    EXPECT_EQ(view.label(ResultLabel::Characters), "0");
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save refuses during the countdown
     form().countdownTick();
@@ -271,14 +271,13 @@ TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
     playToEnd();
     view.answerBox = "typed";
     form().startWithShownTopic();
-    EXPECT_EQ(view.label(CounterLabel::Ok), "0");
-    EXPECT_EQ(view.label(CounterLabel::Ng), "0");
-    EXPECT_EQ(view.label(CounterLabel::Moji), "");
-    EXPECT_EQ(view.label(CounterLabel::Byou), "");
+    EXPECT_EQ(view.label(ResultLabel::New), "0");
+    EXPECT_EQ(view.label(ResultLabel::Duplicate), "0");
+    EXPECT_EQ(view.label(ResultLabel::Characters), "");
+    EXPECT_EQ(view.label(ResultLabel::Rate), "");
     EXPECT_EQ(view.barWidth, 8745);
     EXPECT_EQ(view.answerBox, "");
     EXPECT_TRUE(view.answerRows.empty());
-    EXPECT_EQ(view.answerHeaders, (Texts{"回", "回答"}));
     EXPECT_EQ(view.associations, (Texts{"すし"}));
     EXPECT_EQ(form().state().characters, 0);
 }

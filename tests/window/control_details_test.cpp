@@ -58,6 +58,10 @@ private slots:
         QCOMPARE(history->textMatrix(1, 9), QStringLiteral("99.99/秒"));
         QCOMPARE(log->textMatrix(1, 1), QStringLiteral("2024/12/28"));
         QCOMPARE(log->textMatrix(1, 2), QStringLiteral("23:59:59"));
+        // Each grid has its own layout.
+        QCOMPARE(history->textMatrix(0, 3), QStringLiteral("問題"));
+        QCOMPARE(log->textMatrix(0, 3), QStringLiteral("日回"));
+        QCOMPARE(session.find<FlexGrid>("msgRireki2")->textMatrix(0, 1), QStringLiteral("回答"));
 
         struct Widest {
             const char* grid;

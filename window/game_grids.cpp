@@ -1,4 +1,4 @@
-#include "grid_layout.h"
+#include "game_grids.h"
 
 namespace wordbloom {
 
@@ -15,7 +15,7 @@ constexpr const char* kWidestReadCount = "-32768";
 
 } // namespace
 
-GridLayout SetupHistoryGrid() {
+GridLayout playHistoryGridLayout() {
     return {11.0F,
             true,
             {{"回", 600, Alignment::Right, kWidestRowNumber},
@@ -32,7 +32,7 @@ GridLayout SetupHistoryGrid() {
              {"秒数", 750, Alignment::Centre, "180秒"}}};
 }
 
-GridLayout SetupTopicLogGrid() {
+GridLayout topicLogGridLayout() {
     // The game number of the day is stored with three digits; a thousand
     // games of one topic in a day do not happen.
     return {11.0F,
@@ -44,19 +44,12 @@ GridLayout SetupTopicLogGrid() {
              {"回答", 2330, Alignment::Left, ""}}};
 }
 
-GridLayout SetupAnswerGrid() {
+GridLayout answerGridLayout() {
     // Answer numbers are shown whole up to 32767, where a game's answer
     // counters stop.
     return {10.0F,
             false,
             {{"回", 380, Alignment::Right, kWidestCount}, {"回答", 1975, Alignment::Left, ""}}};
-}
-
-std::optional<std::size_t> scrollTarget(std::size_t rowCount, std::size_t threshold) {
-    if (rowCount > threshold) {
-        return rowCount - 1;
-    }
-    return std::nullopt;
 }
 
 } // namespace wordbloom

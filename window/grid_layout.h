@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,20 +26,5 @@ struct GridLayout {
     bool fixedFirstColumn;
     std::vector<GridColumn> columns;
 };
-
-// The play history grid: eleven columns, the first fixed.
-GridLayout SetupHistoryGrid();
-// The topic log grid of the topic history panel: five columns, the first fixed.
-GridLayout SetupTopicLogGrid();
-// The answer grid of the current game: two columns, none fixed.
-GridLayout SetupAnswerGrid();
-
-// A grid with more than `threshold` rows (its header row counted) is scrolled
-// so that its last row is the first visible scrollable row; otherwise its
-// scroll position is left alone.
-std::optional<std::size_t> scrollTarget(std::size_t rowCount, std::size_t threshold);
-
-inline constexpr std::size_t kHistoryScrollThreshold = 7;
-inline constexpr std::size_t kAnswerScrollThreshold = 8;
 
 } // namespace wordbloom

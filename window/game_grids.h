@@ -1,0 +1,14 @@
+#pragma once
+
+#include "grid_layout.h"
+
+namespace wordbloom {
+
+// The play history grid: eleven columns, the first fixed.
+GridLayout playHistoryGridLayout();
+// The topic log grid of the topic history panel: five columns, the first fixed.
+GridLayout topicLogGridLayout();
+// The answer grid of the current game: two columns, none fixed.
+GridLayout answerGridLayout();
+
+} // namespace wordbloom
