@@ -2,11 +2,9 @@
 
 #include "record/code_page.h"
 #include "record/formats.h"
-#include "record/record_text.h"
+#include "record/play_history_file.h"
+#include "record/topic_files.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <stdexcept>
 #include <unordered_set>
 
 namespace wordbloom::bench {
@@ -106,18 +104,18 @@ std::string playHistoryFile(std::size_t records, const std::vector<std::string>&
         const std::int16_t twice = count(5);
         const auto characters = static_cast<std::int16_t>((fresh + known + twice) * 4);
         const auto seconds = static_cast<std::int16_t>(10 * (1 + maker.below(18)));
-        text += RecordLine()
-                    .text(formatDate(when))
-                    .text(formatTime(when))
-                    .text(topics[maker.below(topics.size())])
-                    .integer(static_cast<std::int16_t>(fresh + known + twice))
-                    .integer(fresh)
-                    .integer(known)
-                    .integer(twice)
-                    .integer(characters)
-                    .text(formatRate(characters, seconds))
-                    .text(formatPlayLength(seconds))
-                    .finish();
+        PlayRecord record;
+        record.date = formatDate(when);
+        record.time = formatTime(when);
+        record.topic = topics[maker.below(topics.size())];
+        record.total = std::to_string(fresh + known + twice);
+        record.newCount = fresh;
+        record.existingCount = known;
+        record.duplicateCount = std::to_string(twice);
+        record.characters = std::to_string(characters);
+        record.rate = formatRate(characters, seconds);
+        record.playLength = formatPlayLength(seconds);
+        text += fileLine<PlayRecordFormat>(record);
     }
     return encodeCp932(text);
 }
@@ -136,12 +134,9 @@ std::string answerLogFile(std::size_t records, const std::vector<std::string>& a
         when.hour = static_cast<int>(9 + maker.below(12));
         when.minute = static_cast<int>(maker.below(60));
         when.second = static_cast<int>(maker.below(60));
-        text += RecordLine()
-                    .text(formatDate(when))
-                    .text(formatTime(when))
-                    .text(formatGameNumber(game))
-                    .text(answers[maker.below(answers.size())])
-                    .finish();
+        text +=
+            fileLine<AnswerLogFormat>({formatDate(when), formatTime(when), formatGameNumber(game),
+                                       answers[maker.below(answers.size())]});
     }
     return encodeCp932(text);
 }
@@ -152,32 +147,6 @@ std::string associationListFile(const std::vector<std::string>& entries) {
         text += entry + "\r\n";
     }
     return encodeCp932(text);
-}
-
-DataFolder::DataFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "wordbloom-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    m_path = pattern;
-}
-
-DataFolder::~DataFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-void DataFolder::write(std::string_view name, std::string_view bytes) const {
-    std::ofstream out(m_path / std::string(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + std::string(name));
-    }
-}
-
-std::size_t DataFolder::sizeOf(std::string_view name) const {
-    return static_cast<std::size_t>(std::filesystem::file_size(m_path / std::string(name)));
 }
 
 } // namespace wordbloom::bench

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "support/temp_folder.h"
+
 #include <cstddef>
-#include <filesystem>
 #include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace wordbloom::bench {
@@ -36,19 +36,9 @@ std::string associationListFile(const std::vector<std::string>& entries);
 std::vector<std::string> topicNames(std::size_t count);
 
 // A fresh folder for one data set, removed with everything in it afterwards.
-class DataFolder {
+class DataFolder : public support::TempFolder {
 public:
-    DataFolder();
-    DataFolder(const DataFolder&) = delete;
-    DataFolder& operator=(const DataFolder&) = delete;
-    ~DataFolder();
-
-    const std::filesystem::path& path() const { return m_path; }
-    void write(std::string_view name, std::string_view bytes) const;
-    std::size_t sizeOf(std::string_view name) const;
-
-private:
-    std::filesystem::path m_path;
+    DataFolder() : TempFolder("bench") {}
 };
 
 } // namespace wordbloom::bench

@@ -9,6 +9,24 @@
 
 namespace wordbloom {
 
+namespace {
+
+[[noreturn]] void throwNotARegularFile(std::string_view name) {
+    throw FileError(ErrorNumber::PathAccess, std::string(name),
+                    "通常のファイルではないため、使えません"
+                    "（名前付きパイプやソケット、デバイスなどはデータのファイルになりません）。");
+}
+
+struct stat statusOf(int fd, std::string_view name) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        throw fileErrorFromErrno(errno, std::string(name));
+    }
+    return info;
+}
+
+} // namespace
+
 Descriptor::~Descriptor() {
     if (m_fd >= 0) {
         ::close(m_fd);
@@ -28,23 +46,17 @@ Descriptor openFile(const std::filesystem::path& path, int flags, mode_t mode) {
     return Descriptor(fd);
 }
 
-void throwNotARegularFile(std::string_view name) {
-    throw FileError(ErrorNumber::PathAccess, std::string(name),
-                    "通常のファイルではないため、使えません"
-                    "（名前付きパイプやソケット、デバイスなどはデータのファイルになりません）。");
-}
-
-void requireRegularFile(int fd, std::string_view name) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        throw fileErrorFromErrno(errno, std::string(name));
-    }
+void requireRegularFile(const struct stat& info, std::string_view name) {
     if (S_ISDIR(info.st_mode)) {
         throw fileErrorFromErrno(EISDIR, std::string(name));
     }
     if (!S_ISREG(info.st_mode)) {
         throwNotARegularFile(name);
     }
+}
+
+std::size_t fileSize(int fd, std::string_view name) {
+    return static_cast<std::size_t>(statusOf(fd, name).st_size);
 }
 
 Descriptor openRegularFile(const std::filesystem::path& path, std::string_view name, int flags,
@@ -58,13 +70,32 @@ Descriptor openRegularFile(const std::filesystem::path& path, std::string_view n
         }
         throw fileErrorFromErrno(errno, std::string(name));
     }
-    requireRegularFile(file.get(), name);
+    requireRegularFile(statusOf(file.get(), name), name);
     // Reads and writes of a regular file go on as usual.
     const int status = ::fcntl(file.get(), F_GETFL);
     if (status >= 0) {
         static_cast<void>(::fcntl(file.get(), F_SETFL, status & ~O_NONBLOCK));
     }
     return file;
+}
+
+std::optional<std::size_t> readAt(int fd, std::size_t offset, std::span<char> buffer) {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t got = ::pread(fd, buffer.data() + done, buffer.size() - done,
+                                    static_cast<off_t>(offset + done));
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
 }
 
 bool writeAll(int fd, std::string_view bytes) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <utility>
 
@@ -45,11 +48,15 @@ Descriptor openRegularFile(const std::filesystem::path& path, std::string_view n
 // errno tells why when the system refuses.
 Descriptor openFile(const std::filesystem::path& path, int flags, mode_t mode = kNewFileMode);
 
-// Throws FileError unless the open file is a regular file.
-void requireRegularFile(int fd, std::string_view name);
+// Throws FileError unless the status is that of a regular file.
+void requireRegularFile(const struct stat& info, std::string_view name);
 
-// The error for a name that is there but is no regular file.
-[[noreturn]] void throwNotARegularFile(std::string_view name);
+// The size of an open file; a failure throws FileError naming the file.
+std::size_t fileSize(int fd, std::string_view name);
+
+// Reads from offset until the buffer is full or the file ends; returns the
+// count of bytes read, or nothing with errno set when the system refuses.
+std::optional<std::size_t> readAt(int fd, std::size_t offset, std::span<char> buffer);
 
 // Writes every byte at the file's position; returns false with errno set when
 // the system refuses.

@@ -105,29 +105,25 @@ std::filesystem::path followLinks(const std::filesystem::path& path, std::string
     return resolved.data();
 }
 
-// The content of an existing file when it can be read and is at most `limit`
-// bytes long; nothing otherwise.
-std::optional<std::string> currentContent(const std::filesystem::path& path, std::size_t limit) {
-    const Descriptor file = openFile(path, O_RDONLY | O_NONBLOCK);
-    struct stat info {};
-    if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > limit) {
-        return std::nullopt;
-    }
-    std::string content(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t got = ::pread(file.get(), content.data() + done, content.size() - done,
-                                    static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
+// The content of an existing file when it is a regular file that can be read
+// and is at most `limit` bytes long; nothing otherwise, and the file is then
+// written without comparing. The open never waits on a FIFO.
+std::optional<std::string> currentContent(const std::filesystem::path& path, std::string_view name,
+                                          std::size_t limit) {
+    try {
+        const Descriptor file = openRegularFile(path, name, O_RDONLY);
+        const std::size_t size = fileSize(file.get(), name);
+        if (size > limit) {
             return std::nullopt;
         }
-        done += static_cast<std::size_t>(got);
+        std::string content(size, '\0');
+        if (readAt(file.get(), 0, content) != size) {
+            return std::nullopt;
+        }
+        return content;
+    } catch (const FileError&) {
+        return std::nullopt;
     }
-    return content;
 }
 
 bool temporaryNotAllowed(int reason) {
@@ -162,13 +158,8 @@ void WorkDir::replaceAtomically(std::string_view name, std::string_view bytes) c
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
     std::optional<std::string> oldContent;
     if (hadOld) {
-        if (S_ISDIR(old.st_mode)) {
-            throw fileErrorFromErrno(EISDIR, std::string(name));
-        }
-        if (!S_ISREG(old.st_mode)) {
-            throwNotARegularFile(name);
-        }
-        oldContent = currentContent(target, bytes.size() + 1);
+        requireRegularFile(old, name);
+        oldContent = currentContent(target, name, bytes.size() + 1);
         // Nothing changes, so nothing is written: a read-only file or folder
         // or a full disk then makes no trouble.
         if (oldContent == bytes) {

@@ -61,11 +61,11 @@ std::string PlayRecordFormat::line(const PlayRecord& record) {
         .text(record.date)
         .text(record.time)
         .text(record.topic)
-        .text(record.total)
+        .count(record.total)
         .integer(record.newCount)
         .integer(record.existingCount)
-        .text(record.duplicateCount)
-        .text(record.characters)
+        .count(record.duplicateCount)
+        .count(record.characters)
         .text(record.rate)
         .text(record.playLength)
         .fields();
@@ -94,20 +94,7 @@ PlayRecord toPlayRecord(const PlayResult& result) {
 
 void appendPlayRecord(const WorkDir& dir, const PlayResult& result) {
     requireSingleLine({result.date, result.time, result.topic}, kPlayHistoryFileName);
-    const PlayRecord record = toPlayRecord(result);
-    const std::string line = RecordLine()
-                                 .text(record.date)
-                                 .text(record.time)
-                                 .text(record.topic)
-                                 .integer(saturatedSum(result.intOk, result.intChu, result.intNg))
-                                 .integer(result.intOk)
-                                 .integer(result.intChu)
-                                 .integer(result.intNg)
-                                 .integer(result.intMoji)
-                                 .text(record.rate)
-                                 .text(record.playLength)
-                                 .finish();
-    dir.append(kPlayHistoryFileName, encodeCp932(line));
+    dir.append(kPlayHistoryFileName, encodeCp932(fileLine<PlayRecordFormat>(toPlayRecord(result))));
 }
 
 void clearPlayHistoryFile(const WorkDir& dir) {

@@ -91,4 +91,11 @@ private:
     RecordLines m_lines;
 };
 
+// A record as it stands in a data file: its format's line, ended by CR LF as
+// every line we write is. Appenders write this, so the field order lives only
+// in the format.
+template <typename Format> std::string fileLine(const typename Format::Record& record) {
+    return Format::line(record) + "\r\n";
+}
+
 } // namespace wordbloom

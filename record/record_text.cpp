@@ -205,6 +205,16 @@ RecordLine& RecordLine::integer(std::int16_t value) {
     return *this;
 }
 
+RecordLine& RecordLine::count(std::string_view value) {
+    const std::string_view digits = value.starts_with('-') ? value.substr(1) : value;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return text(value);
+    }
+    separate();
+    m_line += value;
+    return *this;
+}
+
 Integer16 readInteger16(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     const std::size_t last = text.find_last_not_of(' ');

@@ -111,6 +111,11 @@ class RecordLine {
 public:
     RecordLine& text(std::string_view value);
     RecordLine& integer(std::int16_t value);
+    // A count that a record keeps as the text it was read as: written bare, as
+    // integer() writes it, when it is the digits of a whole number ("12",
+    // "-3"); quoted as text() writes it otherwise, so that whatever an older
+    // file held in its place reads back the same.
+    RecordLine& count(std::string_view value);
     // The finished line, CR LF included.
     std::string finish() const { return m_line + "\r\n"; }
     // The line so far, without a line end.

@@ -126,13 +126,7 @@ void appendAnswerLogRecord(const WorkDir& dir, std::string_view topic,
                            const AnswerLogRecord& record) {
     const std::string name = answerLogFileName(topic);
     requireSingleLine({record.date, record.time, record.gameNumber, record.answer}, name);
-    const std::string line = RecordLine()
-                                 .text(record.date)
-                                 .text(record.time)
-                                 .text(record.gameNumber)
-                                 .text(record.answer)
-                                 .finish();
-    dir.append(name, encodeCp932(line));
+    dir.append(name, encodeCp932(fileLine<AnswerLogFormat>(record)));
 }
 
 void clearTopicFiles(const WorkDir& dir, std::string_view topic) {

@@ -61,31 +61,17 @@ ReadingFile::~ReadingFile() {
 }
 
 std::size_t ReadingFile::readAt(std::size_t offset, std::span<char> buffer) const {
-    std::size_t done = 0;
-    while (done < buffer.size()) {
-        const ssize_t got = ::pread(m_fd, buffer.data() + done, buffer.size() - done,
-                                    static_cast<off_t>(offset + done));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw fileErrorFromErrno(errno, m_name);
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
+    const auto got = wordbloom::readAt(m_fd, offset, buffer);
+    if (!got) {
+        throw fileErrorFromErrno(errno, m_name);
     }
-    return done;
+    return *got;
 }
 
 ReadingFile WorkDir::openForReading(std::string_view name) const {
     Descriptor file = openRegularFile(pathOf(name), name, O_RDONLY);
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) {
-        throw fileErrorFromErrno(errno, std::string(name));
-    }
-    return ReadingFile(file.release(), static_cast<std::size_t>(info.st_size), std::string(name));
+    const std::size_t size = fileSize(file.get(), name);
+    return ReadingFile(file.release(), size, std::string(name));
 }
 
 std::string WorkDir::readAll(std::string_view name) const {
@@ -155,12 +141,9 @@ void WorkDir::append(std::string_view name, std::string_view bytes) const {
         }
         return openRegularFile(path, name, O_WRONLY | O_APPEND | O_CREAT);
     }();
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) {
-        throw fileErrorFromErrno(errno, std::string(name));
-    }
+    const auto size = static_cast<off_t>(fileSize(file.get(), name));
     std::string line;
-    if (!endsWithLineEnd(file.get(), info.st_size)) {
+    if (!endsWithLineEnd(file.get(), size)) {
         line = "\r\n";
     }
     line.append(bytes);
@@ -168,7 +151,7 @@ void WorkDir::append(std::string_view name, std::string_view bytes) const {
         const int reason = errno;
         // Take back the part of the line that did get out, so a full disk
         // never leaves a half line in front of the next one.
-        static_cast<void>(::ftruncate(file.get(), info.st_size));
+        static_cast<void>(::ftruncate(file.get(), size));
         throw fileErrorFromErrno(reason, std::string(name));
     }
     if (!file.closeChecked()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record/work_dir.h"
+#include "support/temp_folder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,15 +14,12 @@ namespace wordbloom::fuzzing {
 // the real path from the disk.
 class FuzzFolder {
 public:
-    FuzzFolder();
-    FuzzFolder(const FuzzFolder&) = delete;
-    FuzzFolder& operator=(const FuzzFolder&) = delete;
-    ~FuzzFolder();
     const WorkDir& dir() const { return m_dir; }
     void write(std::string_view name, const std::uint8_t* data, std::size_t size) const;
 
 private:
-    WorkDir m_dir;
+    support::TempFolder m_folder{"fuzz"};
+    WorkDir m_dir{m_folder.path()};
 };
 
 const FuzzFolder& fuzzFolder();

@@ -60,7 +60,7 @@ TEST(CompactRecords, RecordsComeBackFieldForField) {
     PlayRecords records;
     const PlayRecord awkward{
         "2024/01/15", " lead, \"quoted\"", "two\r\nlines", "007", -5, 32767, "",
-        "40",         "0.67/秒",           "60秒"};
+        "1,2",        "0.67/秒",           "60秒"};
     records.push_back(toPlayRecord({"2024/01/15", "14:30:05", "色", 5, 4, 3, 40, 60}));
     records.push_back(awkward);
     ASSERT_EQ(records.size(), 2U);
@@ -71,6 +71,7 @@ TEST(CompactRecords, RecordsComeBackFieldForField) {
     EXPECT_EQ(back.newCount, -5);
     EXPECT_EQ(back.existingCount, 32767);
     EXPECT_EQ(back.duplicateCount, "");
+    EXPECT_EQ(back.characters, "1,2");
     EXPECT_EQ(back.playLength, "60秒");
     EXPECT_EQ(records[0].rate, "0.67/秒");
     EXPECT_THROW(records[2], std::out_of_range);

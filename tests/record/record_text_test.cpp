@@ -21,6 +21,10 @@ TEST(RecordText, RecordsAreWrittenWithCommasQuotesAndCrLf) {
     EXPECT_EQ(RecordLine().text("a").text("").finish(), "\"a\",\"\"\r\n");
     EXPECT_EQ(RecordLine().integer(-5).finish(), "-5\r\n");
     EXPECT_EQ(RecordLine().text("say \"hi\"").finish(), "\"say \"\"hi\"\"\"\r\n");
+    // Counts kept as text stand bare while they are whole numbers.
+    EXPECT_EQ(RecordLine().count("12").count("-3").count("007").finish(), "12,-3,007\r\n");
+    EXPECT_EQ(RecordLine().count("").count("-").count("1,2").count(" 7").count("+7").finish(),
+              "\"\",\"-\",\"1,2\",\" 7\",\"+7\"\r\n");
 }
 
 TEST(RecordText, FieldsReadBackByTheReadingRules) {

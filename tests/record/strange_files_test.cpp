@@ -117,6 +117,22 @@ TEST(StrangeFiles, UnchangedSettingsAreNotRewritten) {
     EXPECT_EQ(temp.read("設定.txt"), "60,1\r\n");
 }
 
+TEST(StrangeFiles, AWriteOnlySettingsFileIsStillSaved) {
+    // Its content cannot be read to compare, so it is written whatever it holds.
+    TempDir temp;
+    temp.write("設定.txt", "60,1\r\n");
+    openToPlayer(temp.path());
+    ::chmod((temp.path() / "設定.txt").c_str(), 0222);
+    const WorkDir dir(temp.path());
+    EXPECT_TRUE(runAsPlayer([&] {
+        EXPECT_NO_THROW(SaveSettings(dir, {60, 1}));
+        EXPECT_NO_THROW(SaveSettings(dir, {90, 0}));
+    }));
+    EXPECT_EQ(temp.read("設定.txt"), "90,0\r\n");
+    EXPECT_EQ(fs::status(temp.path() / "設定.txt").permissions(),
+              fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+}
+
 TEST(StrangeFiles, ASettingsLinkKeepsItsLinkAndItsTargetGetsTheNewValues) {
     TempDir temp;
     fs::create_directory(temp.path() / "data");

@@ -1,29 +1,21 @@
 #pragma once
 
-#include <filesystem>
+#include "support/temp_folder.h"
+
 #include <string>
 #include <string_view>
 
 namespace wordbloom::testing {
 
 // A fresh empty folder for one test, removed with everything in it afterwards.
-class TempDir {
+class TempDir : public support::TempFolder {
 public:
-    TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir();
+    TempDir() : TempFolder("test") {}
 
-    const std::filesystem::path& path() const { return m_path; }
-
-    void write(std::string_view name, std::string_view bytes) const;
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
     // Names of the files in the folder, sorted.
     std::string listing() const;
-
-private:
-    std::filesystem::path m_path;
 };
 
 // The Shift_JIS (code page 932) bytes of a UTF-8 text, made by the system's
