@@ -4,7 +4,7 @@
 
 #include "bench_data.h"
 #include "data_sets.h"
-#include "game/main_form.h"
+#include "window/wordbloom.h"
 #include "null_view.h"
 #include "record/topic_files.h"
 
@@ -41,19 +41,19 @@ void enterAnswers(benchmark::State& state, std::size_t listEntries, std::size_t 
     NullView view(kTopic, kTopic);
     FailingPrompter prompter;
     InlineWorkRunner runner;
-    MainForm form(WorkDir(folder.path()), clock, random, view, prompter, runner);
-    form.startUp();
-    form.startWithShownTopic();
+    Wordbloom app(WorkDir(folder.path()), clock, random, view, prompter, runner);
+    app.startUp();
+    app.game().startWithShownTopic();
     for (std::size_t i = 0; i < gameAnswers; ++i) {
-        form.submitAnswer(entries[i]);
+        app.game().submitAnswer(entries[i]);
     }
 
     std::size_t next = kLongList;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(form.submitAnswer(all[next++]));
+        benchmark::DoNotOptimize(app.game().submitAnswer(all[next++]));
     }
-    if (form.associations().size() != listEntries + kEnters ||
-        form.gameAnswers().size() != gameAnswers + kEnters) {
+    if (app.game().associations().size() != listEntries + kEnters ||
+        app.game().gameAnswers().size() != gameAnswers + kEnters) {
         state.SkipWithError("the answers were not all judged new");
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/game_view.h"
-#include "game/prompter.h"
+#include "window/game_view.h"
+#include "record/prompter.h"
 
 #include <stdexcept>
 #include <string>

@@ -2,7 +2,7 @@
 // and 50,000 associations, against decoding the bytes of its two files.
 
 #include "data_sets.h"
-#include "game/main_form.h"
+#include "window/wordbloom.h"
 #include "iconv_floor.h"
 #include "null_view.h"
 
@@ -18,12 +18,12 @@ void openTopicPanel(benchmark::State& state) {
     NullView view(data.panelTopic(), data.panelTopic());
     FailingPrompter prompter;
     InlineWorkRunner runner;
-    MainForm form(WorkDir(data.folder.path()), clock, random, view, prompter, runner);
-    form.startUp();
+    Wordbloom app(WorkDir(data.folder.path()), clock, random, view, prompter, runner);
+    app.startUp();
     for (auto _ : state) {
-        form.pickPanelTopic();
+        app.topicPanel().pickTopic();
     }
-    if (form.topicHistory().logRowCount() != kAnswerLogRecords + 1) {
+    if (app.topicPanel().content().logRowCount() != kAnswerLogRecords + 1) {
         state.SkipWithError("the answer log did not load whole");
     }
 }

@@ -1,4 +1,5 @@
-#include "main_form.h"
+#include "game_session.h"
+#include "record/checked_topic.h"
 #include "record/code_page.h"
 #include "record/formats.h"
 
@@ -18,12 +19,12 @@ std::string withoutLineBreaks(const std::string& typed) {
 
 } // namespace
 
-bool MainForm::submitAnswer(const std::string& typed) {
+bool GameSession::submitAnswer(const std::string& typed) {
     const std::string entered = withoutLineBreaks(typed);
     if (entered.empty()) {
         return false;
     }
-    const auto usable = usableTopic(m_view.shownTopic());
+    const auto usable = checkedTopic(m_prompter, m_view.shownTopic());
     if (!usable) {
         return true;
     }

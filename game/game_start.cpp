@@ -1,5 +1,6 @@
-#include "main_form.h"
-#include "messages.h"
+#include "game_session.h"
+#include "record/checked_topic.h"
+#include "record/messages.h"
 
 #include <cmath>
 
@@ -16,8 +17,8 @@ std::size_t drawIndex(std::size_t count, float r) {
 
 } // namespace
 
-void MainForm::pickTopic() {
-    const auto topic = usableTopic(m_view.shownTopic());
+void GameSession::pickTopic() {
+    const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
     if (!topic) {
         return;
     }
@@ -29,12 +30,13 @@ void MainForm::pickTopic() {
     }
 }
 
-void MainForm::startWithRandomTopic() {
+void GameSession::startWithRandomTopic() {
     if (m_topics.empty()) {
         m_prompter.ask(noTopicsMessage());
         return;
     }
-    const auto topic = usableTopic(m_topics[drawIndex(m_topics.size(), m_random.nextUniform())]);
+    const auto topic =
+        checkedTopic(m_prompter, m_topics[drawIndex(m_topics.size(), m_random.nextUniform())]);
     if (!topic) {
         return;
     }
@@ -45,8 +47,8 @@ void MainForm::startWithRandomTopic() {
     }
 }
 
-void MainForm::startWithShownTopic() {
-    const auto topic = usableTopic(m_view.shownTopic());
+void GameSession::startWithShownTopic() {
+    const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
     if (!topic) {
         return;
     }
@@ -55,7 +57,42 @@ void MainForm::startWithShownTopic() {
     loadTopic(*topic);
 }
 
-void MainForm::resetForNewGame(bool emptyTopicBox) {
+void GameSession::showKnownAnswers() {
+    const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
+    if (!topic) {
+        return;
+    }
+    loadKnownAnswers(*topic);
+    m_view.setKnownAnswersVisible(true);
+}
+
+void GameSession::hideKnownAnswers() {
+    m_view.setKnownAnswersVisible(false);
+}
+
+void GameSession::takeTopic(const std::string& shown) {
+    const auto topic = checkedTopic(m_prompter, shown);
+    if (!topic) {
+        return;
+    }
+    std::vector<std::string> entries;
+    try {
+        entries = readAssociationList(m_dir, *topic);
+    } catch (const FileError& error) {
+        reportFileError(error, "お題のファイルを読み込めませんでした。");
+        return;
+    }
+    m_view.showTopic(*topic);
+    m_associations.assign(std::move(entries));
+    m_view.showKnownAnswers(m_associations);
+}
+
+void GameSession::forgetKnownAnswers() {
+    m_associations.clear();
+    m_view.showKnownAnswers(m_associations);
+}
+
+void GameSession::resetForNewGame(bool emptyTopicBox) {
     m_state.characters = 0;
     m_view.clearAnswerBox();
     if (emptyTopicBox) {
@@ -73,7 +110,7 @@ void MainForm::resetForNewGame(bool emptyTopicBox) {
     showCounters();
 }
 
-bool MainForm::loadTopic(const std::string& topic) {
+bool GameSession::loadTopic(const std::string& topic) {
     std::vector<std::string> entries;
     std::optional<AnswerLogRecord> last;
     try {
@@ -98,7 +135,7 @@ bool MainForm::loadTopic(const std::string& topic) {
     return true;
 }
 
-void MainForm::loadKnownAnswers(const std::string& topic) {
+void GameSession::loadKnownAnswers(const std::string& topic) {
     try {
         m_associations.assign(readAssociationList(m_dir, topic));
     } catch (const FileError& error) {

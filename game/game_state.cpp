@@ -11,8 +11,4 @@ std::int16_t saturatingAdd(std::int16_t counter, std::int64_t amount) {
     return static_cast<std::int16_t>(std::clamp(counter + amount, kMin, kMax));
 }
 
-std::int16_t lengthOfGame(const GameState& state) {
-    return state.gameLength > 0 ? state.gameLength : state.playLength;
-}
-
 } // namespace wordbloom

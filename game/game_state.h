@@ -16,10 +16,8 @@ enum class Phase {
 };
 
 // The state of the game, kept for the whole life of the window. Start-up
-// loads the settings and the bar's full width; everything else starts at 0.
+// takes the bar's full width; everything else starts at 0.
 struct GameState {
-    std::int16_t playLength = 0; // the setting: seconds of play of the next game
-    std::int16_t autoSave = 0;   // the setting: 1 saves each game when its time is up
     Phase phase = Phase::Idle;
     std::int16_t countdownStep = 0; // the countdown picture shown, 1 to 3
     // The end of the running play clock, in play-clock seconds; nothing when
@@ -41,10 +39,6 @@ struct GameState {
     bool countingDown() const { return phase == Phase::CountingDown; }
     bool playClockRunning() const { return playEndsAt.has_value(); }
 };
-
-// The play length that a game's record and rate use: the one it was played
-// with, or the setting when answers came before any game was played.
-std::int16_t lengthOfGame(const GameState& state);
 
 // Adds to a 16-bit counter, stopping at 32767 instead of wrapping round.
 std::int16_t saturatingAdd(std::int16_t counter, std::int64_t amount);

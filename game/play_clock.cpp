@@ -1,4 +1,4 @@
-#include "main_form.h"
+#include "game_session.h"
 #include "record/formats.h"
 
 #include <cmath>
@@ -11,7 +11,7 @@ constexpr std::int16_t kLastCountdownStep = 3;
 
 } // namespace
 
-void MainForm::countdownTick() {
+void GameSession::countdownTick() {
     if (!m_state.countingDown()) {
         m_state.countdownStep = 0;
         return;
@@ -22,7 +22,7 @@ void MainForm::countdownTick() {
         m_state.phase = Phase::Playing;
         m_view.focusAnswerBox();
         m_state.lastClockReading = m_clock.playSeconds();
-        m_state.gameLength = m_state.playLength;
+        m_state.gameLength = m_settings.playLength();
         m_state.playEndsAt = m_state.lastClockReading + m_state.gameLength;
         // The next countdown starts at its first step even when it comes
         // before an idle tick has set the step back.
@@ -30,7 +30,7 @@ void MainForm::countdownTick() {
     }
 }
 
-void MainForm::playClockTick() {
+void GameSession::playClockTick() {
     if (!m_state.playClockRunning()) {
         return;
     }
@@ -44,16 +44,16 @@ void MainForm::playClockTick() {
     }
 }
 
-void MainForm::endGame() {
+void GameSession::endGame() {
     m_state.playEndsAt.reset();
     // A start during play is counting down already; otherwise the game is over.
     if (m_state.phase == Phase::Playing) {
         m_state.phase = Phase::Over;
     }
     setStartEnabled(true);
-    m_view.setResultText(ResultLabel::Rate, formatRate(m_state.characters, lengthOfGame(m_state)));
+    m_view.setResultText(ResultLabel::Rate, formatRate(m_state.characters, lengthOfGame()));
     m_view.setResultText(ResultLabel::Characters, std::to_string(m_state.characters));
-    if (m_state.autoSave == 1) {
+    if (m_settings.savesEachGame()) {
         save();
     }
 }

@@ -1,23 +1,23 @@
-#include "main_form.h"
+#include "game_session.h"
+#include "record/checked_topic.h"
 #include "record/formats.h"
-#include "record/play_history_file.h"
 
 namespace wordbloom {
 
-void MainForm::save() {
+void GameSession::save() {
     const bool nothingJudged =
         m_state.newAnswers == 0 && m_state.existingAnswers == 0 && m_state.duplicateAnswers == 0;
     if (nothingJudged || m_state.playClockRunning() || m_state.countingDown()) {
         return;
     }
-    const auto topic = usableTopic(m_view.shownTopic());
+    const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
     if (!topic) {
         return;
     }
     const CalendarTime now = m_clock.now();
     const PlayResult result{formatDate(now),    formatTime(now),         *topic,
                             m_state.newAnswers, m_state.existingAnswers, m_state.duplicateAnswers,
-                            m_state.characters, lengthOfGame(m_state)};
+                            m_state.characters, lengthOfGame()};
     // The file comes first: the grid shows a game only once it is stored.
     try {
         appendPlayRecord(m_dir, result);
@@ -27,10 +27,8 @@ void MainForm::save() {
                         "問題を直してから、もう一度「保存」を押してください。");
         return;
     }
-    m_history.addRow(toPlayRecord(result));
-    m_view.historyRowAdded(m_history);
-    if (const auto top = m_history.rowBringingNewestIntoView()) {
-        m_view.setHistoryGridTopRow(*top);
+    if (m_saved) {
+        m_saved(toPlayRecord(result));
     }
 }
 

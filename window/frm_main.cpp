@@ -3,9 +3,9 @@
 #include "answer_box.h"
 #include "clickable_frame.h"
 #include "flex_grid.h"
-#include "game/messages.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
+#include "record/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,13 +21,13 @@ namespace {
 const QString kHelpFile = QStringLiteral("qrc:/help/index.html");
 }
 
-FrmMain::FrmMain(WorkDir dir, Clock& clock, RandomSource& random, QWidget* parent)
+FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent)
     : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
     // The pictures are rendered and the play history is read while the
     // controls are being made.
     PictureSet pictures(devicePixelRatioF());
-    m_form = std::make_unique<MainForm>(std::move(dir), clock, random, *this, m_prompter, m_runner);
-    m_form->beginStartUp();
+    m_app = std::make_unique<Wordbloom>(dir, clock, random, *this, m_prompter, m_runner);
+    m_app->beginStartUp();
     buildControls();
     bindEvents();
     setTabOrder();
@@ -43,7 +43,7 @@ void FrmMain::startUp() {
     QCoreApplication::processEvents();
     m_busy = true;
     try {
-        m_form->startUp();
+        m_app->startUp();
     } catch (...) {
         m_busy = false;
         throw;
@@ -68,45 +68,45 @@ void FrmMain::run(const std::function<void()>& handler) {
 }
 
 void FrmMain::tmrStart_Timer() {
-    run([this] { m_form->countdownTick(); });
+    run([this] { m_app->game().countdownTick(); });
 }
 
 void FrmMain::tmrBp_Timer() {
-    run([this] { m_form->playClockTick(); });
+    run([this] { m_app->game().playClockTick(); });
 }
 
 void FrmMain::bindEvents() {
-    const auto bind = [this](auto* sender, auto signal, void (MainForm::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { run([this, handler] { (*m_form.*handler)(); }); });
+    Wordbloom& app = *m_app;
+    const auto bind = [this](auto* sender, auto signal, std::function<void()> verb) {
+        connect(sender, signal, this, [this, verb = std::move(verb)] { run(verb); });
     };
-    bind(m_cmdStart, &QToolButton::clicked, &MainForm::startWithRandomTopic);
-    bind(m_cmdStart2, &QToolButton::clicked, &MainForm::startWithShownTopic);
-    bind(m_cmdHozon, &QToolButton::clicked, &MainForm::save);
-    bind(m_cmdClear, &QToolButton::clicked, &MainForm::clearPlayHistory);
-    bind(m_cmdSyousai, &QToolButton::clicked, &MainForm::openTopicPanel);
-    bind(m_cmdModoru, &QPushButton::clicked, &MainForm::closeTopicPanel);
-    bind(m_cmdRenClr, &QPushButton::clicked, &MainForm::clearTopicData);
-    bind(m_fraRireki, &ClickableFrame::clicked, &MainForm::hideTopicPanel);
-    bind(m_optRendata, &QRadioButton::clicked, &MainForm::hideKnownAnswers);
-    bind(m_optRendata2, &QRadioButton::clicked, &MainForm::showKnownAnswers);
-    bind(m_cboMondai, &PickListComboBox::picked, &MainForm::pickTopic);
-    bind(m_cboMondai2, &PickListComboBox::picked, &MainForm::pickPanelTopic);
+    bind(m_cmdStart, &QToolButton::clicked, [&app] { app.game().startWithRandomTopic(); });
+    bind(m_cmdStart2, &QToolButton::clicked, [&app] { app.game().startWithShownTopic(); });
+    bind(m_cmdHozon, &QToolButton::clicked, [&app] { app.game().save(); });
+    bind(m_cboMondai, &PickListComboBox::picked, [&app] { app.game().pickTopic(); });
+    bind(m_optRendata, &QRadioButton::clicked, [&app] { app.game().hideKnownAnswers(); });
+    bind(m_optRendata2, &QRadioButton::clicked, [&app] { app.game().showKnownAnswers(); });
+    bind(m_cmdClear, &QToolButton::clicked, [&app] { app.history().clear(); });
+    bind(m_cmdSyousai, &QToolButton::clicked, [&app] { app.openTopicPanel(); });
+    bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
+    bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
+    bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
+    bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
 
-    connect(m_cboJikan, &PickListComboBox::picked, this, [this](int index) {
+    connect(m_cboJikan, &PickListComboBox::picked, this, [this, &app](int index) {
         const std::string text = m_cboJikan->itemText(index).toStdString();
-        run([this, text] { m_form->choosePlayLength(text); });
+        run([&app, text] { app.settings().choosePlayLength(text); });
     });
-    connect(m_chkAs, &QToolButton::clicked, this, [this](bool checked) {
+    connect(m_chkAs, &QToolButton::clicked, this, [this, &app](bool checked) {
         m_chkAs->setStyleSheet(QString());
-        run([this, checked] { m_form->setAutoSave(checked ? 1 : 0); });
+        run([&app, checked] { app.settings().setAutoSave(checked ? 1 : 0); });
     });
-    connect(m_msgRireki, &FlexGrid::cellClicked, this, [this](std::size_t row, int) {
-        run([this, row] { m_form->takeTopicOfHistoryRow(row); });
+    connect(m_msgRireki, &FlexGrid::cellClicked, this, [this, &app](std::size_t row, int) {
+        run([&app, row] { app.takeTopicOfHistoryRow(row); });
     });
-    m_txtKaitou->onEnter = [this](const QString& text) {
+    m_txtKaitou->onEnter = [this, &app](const QString& text) {
         bool used = true;
-        run([&] { used = m_form->submitAnswer(text.toStdString()); });
+        run([&] { used = app.game().submitAnswer(text.toStdString()); });
         return used;
     };
     connect(m_cmdHelp, &QToolButton::clicked, this, [this] { m_help.open(this); });

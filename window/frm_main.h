@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/game_view.h"
-#include "game/main_form.h"
+#include "game_view.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
 #include "progress_work_runner.h"
+#include "wordbloom.h"
 
 #include <QWidget>
 #include <array>
@@ -30,19 +30,20 @@ class PickListComboBox;
 class TextListModel;
 
 // The one window of the game. It lays out the controls, shows what the game
-// logic sends it, and hands every control event to the logic's handler of the
-// same name. It holds no game state of its own.
+// sends it, and hands every control event to the verb bound to it in
+// bindEvents, the one place where controls meet the game. It holds no game
+// state of its own.
 class FrmMain final : public QWidget, public GameView {
     Q_OBJECT
 public:
-    FrmMain(WorkDir dir, Clock& clock, RandomSource& random, QWidget* parent = nullptr);
+    FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent = nullptr);
     ~FrmMain() override;
 
     // Fills the window from the data files before it is first shown. A
     // failure throws FileError; nothing is shown then.
     void startUp();
 
-    const MainForm& form() const { return *m_form; }
+    const Wordbloom& app() const { return *m_app; }
     HelpViewer& help() { return m_help; }
 
     // The two one-second timers' ticks.
@@ -97,7 +98,7 @@ private:
     MessageBoxPrompter m_prompter;
     ProgressWorkRunner m_runner;
     HelpViewer m_help;
-    std::unique_ptr<MainForm> m_form;
+    std::unique_ptr<Wordbloom> m_app;
     bool m_busy = false;
 
     QLabel* m_image1 = nullptr;

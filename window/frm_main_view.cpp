@@ -122,7 +122,7 @@ void FrmMain::showCountdownStep(int step) {
 
 void FrmMain::clearAnswerGrid() {
     m_msgRireki2->applyLayout(answerGridLayout());
-    const IndexedTexts& answers = m_form->gameAnswers();
+    const IndexedTexts& answers = m_app->game().gameAnswers();
     m_msgRireki2->setRowSource([&answers] { return answers.size(); },
                                [&answers](std::size_t row, int column) {
                                    return column == 0 ? std::to_string(row)

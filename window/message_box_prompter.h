@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/prompter.h"
+#include "record/prompter.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/work_runner.h"
+#include "record/work_runner.h"
 
 #include <chrono>
 

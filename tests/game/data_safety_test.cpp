@@ -1,5 +1,5 @@
-#include "game/messages.h"
 #include "game_fixture.h"
+#include "record/messages.h"
 #include "support/player_process.h"
 
 #include <filesystem>
@@ -36,15 +36,15 @@ protected:
     void useEverywhere(const std::string& topic) {
         view.topic = topic;
         view.panelTopicText = topic;
-        form().startWithShownTopic();
+        app().game().startWithShownTopic();
         view.answerBox = "x\",1,1,0,0,1,\"0.02/秒\",\"60秒";
-        form().submitAnswer(view.answerBox);
-        form().pickTopic();
-        form().showKnownAnswers();
-        form().openTopicPanel();
-        form().pickPanelTopic();
-        form().clearTopicData();
-        form().save();
+        app().game().submitAnswer(view.answerBox);
+        app().game().pickTopic();
+        app().game().showKnownAnswers();
+        app().openTopicPanel();
+        app().topicPanel().pickTopic();
+        app().topicPanel().clearTopicData();
+        app().game().save();
     }
     bool onlyRefusals(const std::string& text, std::size_t count) const {
         return prompter.shown.size() == count &&
@@ -57,9 +57,9 @@ protected:
 
 TEST_F(DataSafety, ClearingTopicNamedLikeThePlayHistoryIsRefused) {
     temp.write("履歴.txt", historyRecord("好きな色"));
-    form();
+    app();
     view.panelTopicText = "履歴";
-    form().clearTopicData();
+    app().topicPanel().clearTopicData();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0].title, "使えないお題");
     EXPECT_EQ(prompter.shown[0].text,
@@ -91,7 +91,7 @@ TEST_F(DataSafety, TopicsNamedLikeTheGamesOwnFilesAreRefusedEverywhere) {
     for (std::size_t row = 1; row <= 2; ++row) {
         prompter.shown.clear();
         view.topic = "一番食べたいもの";
-        form().takeTopicOfHistoryRow(row);
+        app().takeTopicOfHistoryRow(row);
         EXPECT_EQ(prompter.shown.size(), 1U);
         EXPECT_EQ(view.topic, "一番食べたいもの");
     }
@@ -100,12 +100,12 @@ TEST_F(DataSafety, TopicsNamedLikeTheGamesOwnFilesAreRefusedEverywhere) {
 
 TEST_F(DataSafety, TheTopicListNeverOffersAGameFileToTheDraw) {
     temp.write("題目.txt", cp932("履歴\r\n好きな色\r\n設定_履歴\r\n"));
-    form();
-    EXPECT_EQ(form().topics(), Texts{"好きな色"});
+    app();
+    EXPECT_EQ(app().game().topics(), Texts{"好きな色"});
     EXPECT_EQ(prompter.shown.size(), 2U);
     for (const float r : {0.0F, 0.5F, 0.99F}) {
         random.value = r;
-        form().startWithRandomTopic();
+        app().game().startWithRandomTopic();
         EXPECT_EQ(view.topic, "好きな色");
     }
 }
@@ -117,7 +117,7 @@ TEST_F(DataSafety, FifoInPlaceOfPlayHistoryIsAFileError) {
         openToPlayer(temp.path());
         EXPECT_TRUE(runAsPlayer(
             [&] {
-                MainForm starting(WorkDir(temp.path()), clock, random, view, prompter, runner);
+                Wordbloom starting(WorkDir(temp.path()), clock, random, view, prompter, runner);
                 try {
                     starting.startUp();
                     ADD_FAILURE() << name << " was taken";
@@ -134,7 +134,7 @@ TEST_F(DataSafety, FifoInPlaceOfPlayHistoryIsAFileError) {
 }
 
 TEST_F(DataSafety, FifoInPlaceOfATopicFileIsAFileErrorAndTheGameGoesOn) {
-    form();
+    app();
     temp.write("一番食べたいもの_履歴.txt", "");
     ASSERT_EQ(::mkfifo((temp.path() / "一番食べたいもの.txt").c_str(), 0666), 0);
     openToPlayer(temp.path());
@@ -147,15 +147,15 @@ TEST_F(DataSafety, FifoInPlaceOfATopicFileIsAFileErrorAndTheGameGoesOn) {
                 prompter.shown.clear();
                 return once;
             };
-            form().startWithShownTopic();
+            app().game().startWithShownTopic();
             EXPECT_TRUE(refusedOnce());
-            EXPECT_FALSE(form().state().countingDown());
-            form().pickTopic();
+            EXPECT_FALSE(app().game().state().countingDown());
+            app().game().pickTopic();
             EXPECT_TRUE(refusedOnce());
-            form().openTopicPanel();
+            app().openTopicPanel();
             EXPECT_TRUE(refusedOnce());
             prompter.answers = {MessageAnswer::Ok};
-            form().clearTopicData();
+            app().topicPanel().clearTopicData();
             ASSERT_EQ(prompter.shown.size(), 2U);
             prompter.shown.erase(prompter.shown.begin()); // the question before clearing
             EXPECT_TRUE(refusedOnce());
@@ -169,18 +169,18 @@ TEST_F(DataSafety, FifoInPlaceOfATopicFileIsAFileErrorAndTheGameGoesOn) {
 }
 
 TEST_F(DataSafety, ATopicTypedWithAWaveDashKeepsOneSetOfFiles) {
-    form();
+    app();
     view.topic = "夏〜冬";
     startGame();
     answer("海");
     playToEnd();
-    form().save();
+    app().game().save();
     EXPECT_EQ(temp.read("夏～冬.txt"), cp932("海\r\n"));
     EXPECT_NE(temp.read("履歴.txt").find(cp932("\"夏～冬\"")), std::string::npos);
 
     // The saved row leads back to the same files, and the answer is known.
     view.topic = "一番食べたいもの";
-    form().takeTopicOfHistoryRow(1);
+    app().takeTopicOfHistoryRow(1);
     EXPECT_EQ(view.topic, "夏～冬");
     EXPECT_EQ(view.associations, Texts{"海"});
     startGame();
@@ -191,12 +191,12 @@ TEST_F(DataSafety, ATopicTypedWithAWaveDashKeepsOneSetOfFiles) {
 }
 
 TEST_F(DataSafety, ATopicThatWouldComeBackWithABackslashIsRefusedBeforeAnythingIsWritten) {
-    form();
+    app();
     view.topic = "円¥ドル";
     view.panelTopicText = "円¥ドル";
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     answer("高い");
-    form().clearTopicData();
+    app().topicPanel().clearTopicData();
     ASSERT_EQ(prompter.shown.size(), 3U);
     for (const Message& message : prompter.shown) {
         EXPECT_EQ(message.title, "不正文字");
@@ -206,29 +206,29 @@ TEST_F(DataSafety, ATopicThatWouldComeBackWithABackslashIsRefusedBeforeAnythingI
 }
 
 TEST_F(DataSafety, ChangingThePlayLengthDuringAGameKeepsItsRecord) {
-    form();
+    app();
     startGame();
-    form().choosePlayLength("180");
+    app().settings().choosePlayLength("180");
     answer("すしとラーメン"); // 7 characters in a 60-second game
     clock.advance(59);
-    form().playClockTick();
-    EXPECT_TRUE(form().state().playClockRunning());
+    app().game().playClockTick();
+    EXPECT_TRUE(app().game().state().playClockRunning());
     EXPECT_EQ(view.barWidth, 145); // 1 of 60 seconds left
     clock.advance(1);
-    form().playClockTick();
-    EXPECT_FALSE(form().state().playClockRunning());
+    app().game().playClockTick();
+    EXPECT_FALSE(app().game().state().playClockRunning());
     EXPECT_EQ(view.label(ResultLabel::Rate), "0.12/秒");
-    form().choosePlayLength("10"); // after the game, before the save
-    form().save();
+    app().settings().choosePlayLength("10"); // after the game, before the save
+    app().game().save();
     EXPECT_EQ(temp.read("履歴.txt"),
               cp932("\"2024/01/15\",\"09:01:03\",\"一番食べたいもの\",1,1,0,0,7,\"0.12/秒\","
                     "\"60秒\"\r\n"));
 
     // The change applies to the next game.
-    const std::int64_t started = form().state().lastClockReading;
+    const std::int64_t started = app().game().state().lastClockReading;
     startGame();
     playToEnd();
-    EXPECT_EQ(form().state().lastClockReading - started, 3 + 10);
+    EXPECT_EQ(app().game().state().lastClockReading - started, 3 + 10);
 }
 
 TEST_F(DataSafety, AThousandRejectedTopicsShowFiveBoxesAndACount) {
@@ -237,7 +237,7 @@ TEST_F(DataSafety, AThousandRejectedTopicsShowFiveBoxesAndACount) {
         list += "お題/" + std::to_string(100000 + i).substr(1) + "\r\n";
     }
     temp.write("題目.txt", cp932(list + "好きな色\r\n"));
-    form();
+    app();
     ASSERT_EQ(prompter.shown.size(), 6U);
     EXPECT_EQ(prompter.shown[0].text, "お題/00001 に含まれる / は使えませんので飛ばします");
     EXPECT_EQ(prompter.shown[4].text, "お題/00005 に含まれる / は使えませんので飛ばします");
@@ -245,33 +245,33 @@ TEST_F(DataSafety, AThousandRejectedTopicsShowFiveBoxesAndACount) {
               (Message{"ほかにも 995 個のお題が使えないため飛ばしました。「題目.txt」を確かめて"
                        "ください。",
                        "使えないお題", MessageIcon::Critical, MessageButtons::Ok}));
-    EXPECT_EQ(form().topics(), Texts{"好きな色"});
+    EXPECT_EQ(app().game().topics(), Texts{"好きな色"});
 }
 
 TEST_F(DataSafety, ATopicTooLongForItsAnswerLogLeavesNoFileBehind) {
-    form();
+    app();
     const std::string topic(248, 'a'); // its list's name fits, its log's does not
     view.topic = topic;
     view.panelTopicText = topic;
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     answer("x");
-    form().pickTopic();
-    form().openTopicPanel();
-    form().clearTopicData();
+    app().game().pickTopic();
+    app().openTopicPanel();
+    app().topicPanel().clearTopicData();
     ASSERT_EQ(prompter.shown.size(), 5U);
     EXPECT_NE(prompter.shown[0].text.find("ファイル名が長すぎます"), std::string::npos);
     EXPECT_EQ(temp.listing(), "履歴.txt 設定.txt 題目.txt");
 }
 
 TEST_F(DataSafety, AMessageForAHugeTopicKeepsItsStartAndEnd) {
-    form();
+    app();
     std::string topic = "はじまり";
     while (topic.size() < 10'000'000) {
         topic += "とても長いお題";
     }
     topic += "/おわり";
     view.topic = topic;
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     const std::string& text = prompter.shown[0].text;
     EXPECT_LT(text.size(), 400U);

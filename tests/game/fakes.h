@@ -1,10 +1,10 @@
 #pragma once
 
 #include "game/clock.h"
-#include "game/game_view.h"
-#include "game/prompter.h"
 #include "game/random_source.h"
-#include "game/work_runner.h"
+#include "record/prompter.h"
+#include "record/work_runner.h"
+#include "window/game_view.h"
 
 #include <deque>
 #include <map>

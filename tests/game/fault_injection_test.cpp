@@ -46,11 +46,11 @@ TEST_F(FaultTest, AReadOnlyPlayHistoryRefusesTheSaveAndKeepsTheGame) {
         startGame();
         answer("ラーメン");
         playToEnd();
-        form().save();
+        app().game().save();
         EXPECT_TRUE(shownOnce("履歴.txt"));
         EXPECT_NE(prompter.shown.at(0).text.find("許可されていません"), std::string::npos);
         EXPECT_EQ(view.historyRows.size(), 1U);
-        EXPECT_EQ(form().state().newAnswers, 1);
+        EXPECT_EQ(app().game().state().newAnswers, 1);
     }));
     EXPECT_EQ(temp.read("履歴.txt"), before.at("履歴.txt"));
 }
@@ -58,11 +58,11 @@ TEST_F(FaultTest, AReadOnlyPlayHistoryRefusesTheSaveAndKeepsTheGame) {
 TEST_F(FaultTest, AReadOnlySettingsFileIsReportedAndLeftAsItWas) {
     readOnly("設定.txt");
     EXPECT_TRUE(runAsPlayer([&] {
-        form().choosePlayLength("90");
-        form().setAutoSave(1);
+        app().settings().choosePlayLength("90");
+        app().settings().setAutoSave(1);
         EXPECT_EQ(prompter.shown.size(), 2U);
         EXPECT_TRUE(prompter.shown.at(0).text.find("設定.txt") != std::string::npos);
-        EXPECT_EQ(form().state().playLength, 90);
+        EXPECT_EQ(app().settings().playLength(), 90);
     }));
     EXPECT_EQ(temp.read("設定.txt"), "60,0\r\n");
     EXPECT_EQ(temp.listing(),
@@ -78,7 +78,7 @@ TEST_F(FaultTest, ReadOnlyTopicFilesAreReportedAndTheGameGoesOn) {
         EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::Existing, K::Duplicate}));
         EXPECT_EQ(prompter.shown.size(), 4U); // the new answer twice, the others once each
         playToEnd();
-        form().save();
+        app().game().save();
         EXPECT_EQ(view.historyRows.size(), 2U);
     }));
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("すし\r\n"));
@@ -88,21 +88,21 @@ TEST_F(FaultTest, ReadOnlyTopicFilesAreReportedAndTheGameGoesOn) {
 TEST_F(FaultTest, AReadOnlyFolderStillPlaysTheTopicsItHasFilesFor) {
     ::chmod(temp.path().c_str(), 0555);
     EXPECT_TRUE(runAsPlayer([&] {
-        form();
+        app();
         view.topic = "好きな色"; // never played: its files cannot be made
-        form().startWithShownTopic();
+        app().game().startWithShownTopic();
         EXPECT_TRUE(shownOnce("好きな色.txt"));
-        EXPECT_FALSE(form().state().countingDown());
+        EXPECT_FALSE(app().game().state().countingDown());
         prompter.shown.clear();
         view.topic = "一番食べたいもの";
         startGame();
         answer("ラーメン");
         playToEnd();
-        form().save();
+        app().game().save();
         EXPECT_TRUE(prompter.shown.empty());
         // The folder takes no temporary file, but the settings file itself
         // is writable: it is rewritten in place.
-        form().choosePlayLength("90");
+        app().settings().choosePlayLength("90");
         EXPECT_TRUE(prompter.shown.empty());
     }));
     ::chmod(temp.path().c_str(), 0777);
@@ -118,14 +118,14 @@ TEST_F(FaultTest, AFullDiskWritesNoHalfLineAndTheSaveCanBeRepeated) {
             startGame();
             answer("ラーメン"); // the association list and the log are small enough
             playToEnd();
-            form().save();
+            app().game().save();
             EXPECT_TRUE(shownOnce("ディスクの空き容量が不足しています"));
             EXPECT_EQ(view.historyRows.size(), 1U);
             rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
             ::getrlimit(RLIMIT_FSIZE, &unlimited);
             unlimited.rlim_cur = unlimited.rlim_max;
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
-            form().save();
+            app().game().save();
             EXPECT_EQ(view.historyRows.size(), 2U);
         },
         {limit}));
@@ -145,7 +145,7 @@ TEST_F(FaultTest, FilesRemovedOrReplacedDuringAGameAreMadeAgainOrReported) {
     answer("うどん");
     EXPECT_TRUE(shownOnce("一番食べたいもの.txt"));
     playToEnd();
-    form().save();
+    app().game().save();
     EXPECT_EQ(readAnswerLog(WorkDir(temp.path()), "一番食べたいもの").size(), 2U);
     EXPECT_EQ(readPlayHistory(WorkDir(temp.path())).records.size(), 1U);
     EXPECT_EQ(view.historyRows.size(), 2U);

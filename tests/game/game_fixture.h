@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fakes.h"
-#include "game/main_form.h"
 #include "support/temp_dir.h"
+#include "window/wordbloom.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,10 +19,10 @@ protected:
         temp.write("履歴.txt", "");
     }
 
-    MainForm& form() {
+    Wordbloom& app() {
         if (!m_form) {
-            m_form = std::make_unique<MainForm>(WorkDir(temp.path()), clock, random, view, prompter,
-                                                runner);
+            m_form = std::make_unique<Wordbloom>(WorkDir(temp.path()), clock, random, view,
+                                                 prompter, runner);
             m_form->startUp();
         }
         return *m_form;
@@ -30,25 +30,25 @@ protected:
 
     // Starts a game on the displayed topic and runs the countdown to play.
     void startGame() {
-        form().startWithShownTopic();
+        app().game().startWithShownTopic();
         runCountdown();
     }
     void runCountdown() {
         for (int tick = 0; tick < 3; ++tick) {
             clock.advance(1);
-            form().countdownTick();
+            app().game().countdownTick();
         }
     }
     // Moves the play clock a second at a time until the game is over.
     void playToEnd() {
-        while (form().state().playClockRunning()) {
+        while (app().game().state().playClockRunning()) {
             clock.advance(1);
-            form().playClockTick();
+            app().game().playClockTick();
         }
     }
     void answer(const std::string& text) {
         view.answerBox = text;
-        EXPECT_TRUE(form().submitAnswer(text)) << text;
+        EXPECT_TRUE(app().game().submitAnswer(text)) << text;
     }
     void answerAll(std::initializer_list<const char*> texts) {
         for (const char* text : texts) {
@@ -71,7 +71,7 @@ protected:
     FakeWorkRunner runner;
 
 private:
-    std::unique_ptr<MainForm> m_form;
+    std::unique_ptr<Wordbloom> m_form;
 };
 
 } // namespace wordbloom::testing

@@ -1,5 +1,5 @@
-#include "game/messages.h"
 #include "game_fixture.h"
+#include "record/messages.h"
 
 namespace wordbloom::testing {
 namespace {
@@ -19,7 +19,7 @@ TEST_F(GameTest, StartUpFillsTheWindowFromTheDataFiles) {
     temp.write("設定.txt", "45,1\r\n");
     temp.write("題目.txt", cp932("一番食べたいもの\r\na/b\r\n好きな色\r\n"));
     temp.write("履歴.txt", historyLines(1));
-    form();
+    app();
     EXPECT_EQ(prompter.shown,
               (std::vector<Message>{{"a/b に含まれる / は使えませんので飛ばします", "不正文字",
                                      MessageIcon::Critical, MessageButtons::Ok}}));
@@ -38,21 +38,21 @@ TEST_F(GameTest, StartUpFillsTheWindowFromTheDataFiles) {
     EXPECT_EQ(view.label(ResultLabel::Rate), "");
     EXPECT_EQ(view.historyRows, (FakeView::Rows{{"1", "08/05/14", "09:05", "好きな色", "1", "1",
                                                  "0", "0", "3", "0.05/秒", "60秒"}}));
-    EXPECT_EQ(form().state().barFullWidth, 8745);
-    EXPECT_EQ(form().state().gameNumber, 0);
+    EXPECT_EQ(app().game().state().barFullWidth, 8745);
+    EXPECT_EQ(app().game().state().gameNumber, 0);
     EXPECT_EQ(runner.runs, (Texts{kLoadingPlayHistory})); // read as long work
     EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));    // showing a topic does not load it
 }
 
 TEST_F(GameTest, StartUpLeavesAnUncheckedSwitchAndItsFileAlone) {
     temp.write("設定.txt", "30,0\r\n\"more\"\r\n");
-    form();
+    app();
     EXPECT_EQ(view.autoSaveState, 0);
     EXPECT_EQ(view.playLengthText, "30");
     EXPECT_EQ(temp.read("設定.txt"), "30,0\r\n\"more\"\r\n");
-    form().choosePlayLength("90");
+    app().settings().choosePlayLength("90");
     EXPECT_EQ(temp.read("設定.txt"), "90,0\r\n");
-    form().setAutoSave(1);
+    app().settings().setAutoSave(1);
     EXPECT_EQ(temp.read("設定.txt"), "90,1\r\n");
 }
 
@@ -69,7 +69,7 @@ TEST_F(GameTest, StartUpStopsOnAMissingOrBadFile) {
         } else {
             std::filesystem::remove(folder.path() / name);
         }
-        MainForm failing(WorkDir(folder.path()), clock, random, view, prompter, runner);
+        Wordbloom failing(WorkDir(folder.path()), clock, random, view, prompter, runner);
         try {
             failing.startUp();
             ADD_FAILURE() << name;
@@ -81,21 +81,21 @@ TEST_F(GameTest, StartUpStopsOnAMissingOrBadFile) {
 
 TEST_F(GameTest, TheHistoryGridScrollsFromTheSeventhGame) {
     temp.write("履歴.txt", historyLines(6));
-    form();
+    app();
     EXPECT_FALSE(view.historyTopRow.has_value());
     EXPECT_EQ(view.historyRows.size(), 6U);
 
     startGame();
     answer("すし");
     playToEnd();
-    form().save();
+    app().game().save();
     EXPECT_EQ(view.historyTopRow, 7U);
     EXPECT_EQ(view.historyRows.back().front(), "7");
 }
 
 TEST_F(GameTest, ABigHistoryLoadsWithItsNewestRowInView) {
     temp.write("履歴.txt", historyLines(40000) + "\"torn");
-    form();
+    app();
     EXPECT_EQ(view.historyRows.size(), 40000U);
     EXPECT_EQ(view.historyRows.back().front(), "40000");
     EXPECT_EQ(view.historyTopRow, 40000U);
@@ -106,27 +106,27 @@ TEST_F(GameTest, ClickingAHistoryRowShowsThatTopicAndItsAssociations) {
     temp.write("好きな色.txt", cp932("赤\r\n青, 緑\r\n"));
     startGame();
     answer("すし");
-    form().takeTopicOfHistoryRow(2);
+    app().takeTopicOfHistoryRow(2);
     EXPECT_EQ(view.topic, "好きな色");
     EXPECT_EQ(view.associations, (Texts{"赤", "青, 緑"}));
     EXPECT_FALSE(view.associationsVisible); // visibility is left as it was
     answer("赤");                           // the running game now plays the clicked topic
     EXPECT_EQ(view.answerRows.back().kind, AnswerKind::Existing);
-    EXPECT_EQ(form().state().newAnswers, 1);
+    EXPECT_EQ(app().game().state().newAnswers, 1);
 }
 
 TEST_F(GameTest, ClearingThePlayHistoryAsksFirst) {
     temp.write("履歴.txt", historyLines(3));
-    form();
+    app();
     prompter.answers = {MessageAnswer::Cancel};
-    form().clearPlayHistory();
+    app().history().clear();
     EXPECT_EQ(prompter.shown, std::vector<Message>{clearPlayHistoryConfirmation()});
     EXPECT_EQ(prompter.shown[0].text, "履歴データをクリアします。よろしいですか？");
     EXPECT_EQ(view.historyRows.size(), 3U);
     EXPECT_EQ(temp.read("履歴.txt"), historyLines(3));
 
     prompter.shown.clear();
-    form().clearPlayHistory();
+    app().history().clear();
     EXPECT_EQ(prompter.shown,
               (std::vector<Message>{clearPlayHistoryConfirmation(),
                                     {"履歴データをクリアしました", "クリア終了",
@@ -137,7 +137,7 @@ TEST_F(GameTest, ClearingThePlayHistoryAsksFirst) {
     startGame();
     answer("すし");
     playToEnd();
-    form().save();
+    app().game().save();
     EXPECT_EQ(view.historyRows.at(0).at(0), "1");
 }
 
@@ -147,7 +147,7 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
     playToEnd();
     startGame();
     answerAll({"うどん", "そば"});
-    form().openTopicPanel();
+    app().openTopicPanel();
     EXPECT_EQ(runner.runs.back(), kLoadingTopicHistory);
     EXPECT_TRUE(view.panelVisible);
     EXPECT_EQ(view.panelTopicText, "一番食べたいもの");
@@ -157,18 +157,18 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
     EXPECT_EQ(view.topicLogRows[4], (Texts{"5", "2024/01/15", "09:01:06", "002", "そば"}));
 
     view.panelTopicText = "好きな色"; // picking another topic replaces the content
-    form().pickPanelTopic();
+    app().topicPanel().pickTopic();
     EXPECT_TRUE(view.panelAssociations.empty());
     EXPECT_TRUE(view.topicLogRows.empty());
     EXPECT_EQ(view.topic, "一番食べたいもの");
     EXPECT_EQ(temp.read("好きな色.txt"), "");
     EXPECT_EQ(temp.read("好きな色_履歴.txt"), "");
 
-    form().hideTopicPanel(); // closing by the background keeps the game's list
+    app().topicPanel().hide(); // closing by the background keeps the game's list
     EXPECT_FALSE(view.panelVisible);
     EXPECT_EQ(view.associations.size(), 3U);
-    form().pickPanelTopic();
-    form().closeTopicPanel(); // closing by the button empties it when the panel's list is empty
+    app().topicPanel().pickTopic();
+    app().closeTopicPanel(); // closing by the button empties it when the panel's list is empty
     EXPECT_FALSE(view.panelVisible);
     EXPECT_TRUE(view.associations.empty());
 }
@@ -176,15 +176,15 @@ TEST_F(GameTest, TheTopicPanelShowsAssociationsAndTheAnswerLog) {
 TEST_F(GameTest, ClearingATopicAsksFirstAndEmptiesItsFiles) {
     startGame();
     answerAll({"すし", "そば"});
-    form().openTopicPanel();
+    app().openTopicPanel();
     prompter.answers = {MessageAnswer::Cancel};
-    form().clearTopicData();
+    app().topicPanel().clearTopicData();
     EXPECT_EQ(prompter.shown.back(),
               (Message{"一番食べたいもののデータをクリアします。よろしいですか？", "クリア確認",
                        MessageIcon::Exclamation, MessageButtons::OkCancel}));
     EXPECT_EQ(view.topicLogRows.size(), 2U);
 
-    form().clearTopicData();
+    app().topicPanel().clearTopicData();
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), "");
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
     EXPECT_TRUE(view.topicLogRows.empty());
@@ -198,7 +198,7 @@ TEST_F(GameTest, ClearingATopicAsksFirstAndEmptiesItsFiles) {
     EXPECT_NE(temp.read("一番食べたいもの_履歴.txt"), "");
 
     view.panelTopicText = "";
-    form().clearTopicData();
+    app().topicPanel().clearTopicData();
     EXPECT_EQ(prompter.shown.back().text, "のデータをクリアします。よろしいですか？");
     EXPECT_EQ(temp.read(".txt"), "");
     EXPECT_EQ(temp.read("_履歴.txt"), "");
@@ -207,15 +207,15 @@ TEST_F(GameTest, ClearingATopicAsksFirstAndEmptiesItsFiles) {
 TEST_F(GameTest, TheOptionPairShowsOrHidesTheAssociationList) {
     temp.write("一番食べたいもの.txt", cp932("すし\r\n"));
     temp.write("好きな色.txt", cp932("赤\r\n"));
-    form();
-    form().showKnownAnswers();
+    app();
+    app().game().showKnownAnswers();
     EXPECT_TRUE(view.associationsVisible);
     EXPECT_EQ(view.associations, (Texts{"すし"}));
-    form().hideKnownAnswers();
+    app().game().hideKnownAnswers();
     EXPECT_FALSE(view.associationsVisible);
     EXPECT_EQ(view.associations, (Texts{"すし"}));
     view.topic = "好きな色";
-    form().pickTopic(); // picking a topic shows the list whatever the options say
+    app().game().pickTopic(); // picking a topic shows the list whatever the options say
     EXPECT_TRUE(view.associationsVisible);
     EXPECT_EQ(view.associations, (Texts{"赤"}));
     EXPECT_EQ(view.focus, "cmdStart");
@@ -223,7 +223,7 @@ TEST_F(GameTest, TheOptionPairShowsOrHidesTheAssociationList) {
 
 TEST_F(GameTest, PickingATopicDuringAGameLeavesTheFocusAlone) {
     startGame();
-    form().pickTopic();
+    app().game().pickTopic();
     EXPECT_EQ(view.focus, "txtKaitou");
     EXPECT_TRUE(view.associationsVisible);
 }

@@ -1,5 +1,5 @@
-#include "game/messages.h"
 #include "game_fixture.h"
+#include "record/messages.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -18,7 +18,7 @@ Message forbidden(const std::string& text) {
 TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
     temp.write("履歴.txt",
                cp932("\"2024/01/15\",\"09:00:00\",\"C:x\",1,1,0,0,1,\"0.02/秒\",\"60秒\"\r\n"));
-    form();
+    app();
     const std::string before = temp.listing();
     const std::pair<const char*, const char*> topics[] = {
         {"a/b", "a/b に含まれる / は使えません"},
@@ -31,29 +31,29 @@ TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
         view.topic = topic;
         view.panelTopicText = topic;
         view.answerBox = "すし";
-        form().startWithShownTopic();
-        EXPECT_TRUE(form().submitAnswer("すし"));
-        form().showKnownAnswers();
-        form().pickTopic();
-        form().openTopicPanel();
-        form().pickPanelTopic();
-        form().clearTopicData();
+        app().game().startWithShownTopic();
+        EXPECT_TRUE(app().game().submitAnswer("すし"));
+        app().game().showKnownAnswers();
+        app().game().pickTopic();
+        app().openTopicPanel();
+        app().topicPanel().pickTopic();
+        app().topicPanel().clearTopicData();
         EXPECT_EQ(prompter.shown, std::vector<Message>(7, forbidden(text))) << topic;
         EXPECT_EQ(view.answerBox, "すし");
         EXPECT_EQ(view.topic, topic);
-        EXPECT_FALSE(form().state().countingDown());
+        EXPECT_FALSE(app().game().state().countingDown());
         EXPECT_TRUE(view.answerRows.empty());
     }
     prompter.shown.clear();
     view.topic = "好きな色";
-    form().takeTopicOfHistoryRow(1); // a topic from a hand-edited play history
+    app().takeTopicOfHistoryRow(1); // a topic from a hand-edited play history
     EXPECT_EQ(prompter.shown, std::vector<Message>{forbidden("C:x に含まれる : は使えません")});
     EXPECT_EQ(view.topic, "好きな色");
     EXPECT_EQ(temp.listing(), before);
 }
 
 TEST_F(GameTest, TheEmptyTopicIsAllowed) {
-    form();
+    app();
     view.topic = "";
     startGame();
     answer("x");
@@ -66,7 +66,7 @@ TEST_F(GameTest, AnswersAreKeptInTheFormTheyComeBackInFromTheFiles) {
     answerAll({"波〜線", "two\r\nlines", "🍎"});
     EXPECT_EQ(view.answerRows[0].text, "波～線");
     EXPECT_EQ(view.answerRows[1].text, "twolines");
-    EXPECT_EQ(form().state().characters, 3 + 8 + 2);
+    EXPECT_EQ(app().game().state().characters, 3 + 8 + 2);
     playToEnd();
     startGame();
     answerAll({"波〜線", "波～線", "🍎", "twolines"});
@@ -82,7 +82,7 @@ TEST_F(GameTest, CountersStopAt32767) {
     for (int i = 0; i < 5; ++i) {
         answer(std::to_string(i) + std::string(9000, 'x'));
     }
-    EXPECT_EQ(form().state().characters, 32767);
+    EXPECT_EQ(app().game().state().characters, 32767);
     playToEnd();
     EXPECT_EQ(view.label(ResultLabel::Rate), "546.12/秒");
 }
@@ -93,16 +93,16 @@ TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
     playToEnd();
     std::filesystem::remove(temp.path() / "履歴.txt");
     std::filesystem::create_directory(temp.path() / "履歴.txt");
-    form().save();
+    app().game().save();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0].title, "ファイルエラー");
     EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
     EXPECT_NE(prompter.shown[0].text.find("保存できませんでした"), std::string::npos);
     EXPECT_TRUE(view.historyRows.empty());
-    EXPECT_EQ(form().state().newAnswers, 1);
+    EXPECT_EQ(app().game().state().newAnswers, 1);
 
     std::filesystem::remove(temp.path() / "履歴.txt");
-    form().save();
+    app().game().save();
     EXPECT_EQ(view.historyRows.size(), 1U);
     EXPECT_NE(temp.read("履歴.txt"), "");
 }
@@ -137,48 +137,48 @@ TEST_F(GameTest, AFailedAnswerAppendIsReportedAndTheGameGoesOn) {
 TEST_F(GameTest, AnUnreadableTopicFileCallsOffTheStartAndIsKept) {
     std::filesystem::create_directory(temp.path() / "一番食べたいもの_履歴.txt");
     temp.write("一番食べたいもの.txt", cp932("りんご\r\n"));
-    form();
+    app();
     view.answerBox = "kept";
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("一番食べたいもの_履歴.txt"), std::string::npos);
-    EXPECT_FALSE(form().state().countingDown());
+    EXPECT_FALSE(app().game().state().countingDown());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\n"));
     EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "一番食べたいもの_履歴.txt"));
-    form().countdownTick();
-    EXPECT_FALSE(form().state().playClockRunning());
+    app().game().countdownTick();
+    EXPECT_FALSE(app().game().state().playClockRunning());
 }
 
 TEST_F(GameTest, ClicksOnTheHeaderOrAnEmptyHistoryDoNothing) {
-    form();
-    form().takeTopicOfHistoryRow(0);
-    form().takeTopicOfHistoryRow(1);
+    app();
+    app().takeTopicOfHistoryRow(0);
+    app().takeTopicOfHistoryRow(1);
     EXPECT_EQ(view.topic, "一番食べたいもの");
     EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(GameTest, StartingFromAnEmptyTopicListTellsThePlayer) {
     temp.write("題目.txt", "");
-    form();
+    app();
     EXPECT_EQ(view.topic, "");
-    form().startWithRandomTopic();
+    app().game().startWithRandomTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_EQ(prompter.shown[0], noTopicsMessage());
     EXPECT_NE(prompter.shown[0].text.find("題目.txt"), std::string::npos);
-    EXPECT_FALSE(form().state().countingDown());
+    EXPECT_FALSE(app().game().state().countingDown());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.listing(), "履歴.txt 設定.txt 題目.txt");
 }
 
 TEST_F(GameTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStays) {
-    form();
+    app();
     std::filesystem::remove(temp.path() / "設定.txt");
     std::filesystem::create_directory(temp.path() / "設定.txt");
-    form().choosePlayLength("90");
+    app().settings().choosePlayLength("90");
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("設定.txt"), std::string::npos);
-    EXPECT_EQ(form().state().playLength, 90);
+    EXPECT_EQ(app().settings().playLength(), 90);
 }
 
 } // namespace

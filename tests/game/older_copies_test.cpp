@@ -10,12 +10,12 @@ using Texts = std::vector<std::string>;
 TEST_F(GameTest, AnOlderCopysAnswerWithAQuoteKeepsItsRowAndTheGameNumber) {
     temp.write("一番食べたいもの_履歴.txt", "\"2024/01/15\",\"08:59:00\",\"002\",\"a\"\r\n"
                                             "\"2024/01/15\",\"09:00:05\",\"003\",\"hi\"\"\r\n");
-    form();
-    form().openTopicPanel();
+    app();
+    app().openTopicPanel();
     ASSERT_EQ(view.topicLogRows.size(), 2U);
     EXPECT_EQ(view.topicLogRows[1], (Texts{"2", "2024/01/15", "09:00:05", "003", "hi"}));
     startGame();
-    EXPECT_EQ(form().state().gameNumber, 4);
+    EXPECT_EQ(app().game().state().gameNumber, 4);
 }
 
 TEST_F(GameTest, AnOlderCopysGameOnATopicWithAQuoteIsInThePlayHistory) {
@@ -23,7 +23,7 @@ TEST_F(GameTest, AnOlderCopysGameOnATopicWithAQuoteIsInThePlayHistory) {
                                  "\r\n"
                                  R"("2024/01/15","14:31:00","x""y",1,1,0,0,1,"0.10/秒","10秒")"
                                  "\r\n"));
-    form();
+    app();
     ASSERT_EQ(view.historyRows.size(), 2U);
     EXPECT_EQ(view.historyRows[0],
               (Texts{"1", "24/01/15", "14:30", "abc", "1", "1", "0", "0", "3", "0.10/秒", "10秒"}));
@@ -41,7 +41,7 @@ TEST_F(GameTest, AnAnswerWithACommaAndAQuoteIsExistingInTheNextGame) {
     answerAll({"赤, 青", "say \"hi\"", "赤"});
     EXPECT_EQ(kinds(), (std::vector<AnswerKind>{AnswerKind::Existing, AnswerKind::Existing,
                                                 AnswerKind::New}));
-    form().openTopicPanel();
+    app().openTopicPanel();
     ASSERT_EQ(view.topicLogRows.size(), 5U);
     EXPECT_EQ(view.topicLogRows[1][4], "say \"hi\"");
 }

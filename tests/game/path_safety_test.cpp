@@ -35,10 +35,10 @@ protected:
         }
         outside = temp.listing();
     }
-    MainForm& dataForm() {
+    Wordbloom& dataApp() {
         if (!m_form) {
-            m_form = std::make_unique<MainForm>(WorkDir(temp.path() / "data"), clock, random, view,
-                                                prompter, runner);
+            m_form = std::make_unique<Wordbloom>(WorkDir(temp.path() / "data"), clock, random, view,
+                                                 prompter, runner);
             m_form->startUp();
         }
         return *m_form;
@@ -47,22 +47,22 @@ protected:
     void tryEverything(const std::string& topic) {
         view.topic = topic;
         view.panelTopicText = topic;
-        dataForm().startWithShownTopic();
-        dataForm().submitAnswer("answer");
-        dataForm().pickTopic();
-        dataForm().showKnownAnswers();
-        dataForm().openTopicPanel();
-        dataForm().pickPanelTopic();
-        dataForm().clearTopicData();
+        dataApp().game().startWithShownTopic();
+        dataApp().game().submitAnswer("answer");
+        dataApp().game().pickTopic();
+        dataApp().game().showKnownAnswers();
+        dataApp().openTopicPanel();
+        dataApp().topicPanel().pickTopic();
+        dataApp().topicPanel().clearTopicData();
         view.topic = "一番食べたいもの";
-        dataForm().save();
+        dataApp().game().save();
     }
     std::string outside;
-    std::unique_ptr<MainForm> m_form;
+    std::unique_ptr<Wordbloom> m_form;
 };
 
 TEST_F(PathSafety, HostileTopicsTypedIntoEitherTopicBoxNameNoFile) {
-    dataForm();
+    dataApp();
     const std::string before = (fs::exists("/tmp/x.txt") ? "x" : "") + temp.listing();
     for (const std::string& topic : kHostileTopics) {
         prompter.shown.clear();
@@ -90,24 +90,24 @@ TEST_F(PathSafety, HostileTopicsFromHandEditedFilesNameNoFile) {
     }
     temp.write("data/題目.txt", topicList);
     temp.write("data/履歴.txt", history);
-    dataForm();
-    const std::size_t rows = dataForm().history().rowCount() - 1;
+    dataApp();
+    const std::size_t rows = dataApp().history().rows().rowCount() - 1;
     EXPECT_EQ(rows, kHostileTopics.size() - 2);
     for (std::size_t row = 1; row <= rows; ++row) {
         prompter.shown.clear();
-        dataForm().takeTopicOfHistoryRow(row);
+        dataApp().takeTopicOfHistoryRow(row);
         ASSERT_EQ(prompter.shown.size(), 1U) << row;
         EXPECT_EQ(prompter.shown[0].title, "不正文字");
     }
     // Drawn at random: a topic with a control character is refused; the
     // pieces a line break split off are ordinary topics and name their files.
     std::set<std::string> allowed{"設定.txt", "題目.txt", "履歴.txt"};
-    const std::vector<std::string> topics = dataForm().topics();
+    const std::vector<std::string> topics = dataApp().game().topics();
     for (std::size_t draw = 0; draw < topics.size(); ++draw) {
         random.value = (static_cast<float>(draw) + 0.5F) / static_cast<float>(topics.size());
         prompter.shown.clear();
         view.topic = "shown before";
-        dataForm().startWithRandomTopic();
+        dataApp().game().startWithRandomTopic();
         const bool usable = !refuseTopic(topics[draw]);
         EXPECT_EQ(view.topic == topics[draw], usable) << topics[draw];
         EXPECT_EQ(prompter.shown.size(), usable ? 0U : 1U);
@@ -127,19 +127,19 @@ TEST_F(PathSafety, ATopicTooLongForAFileNameGetsAClearMessage) {
     for (int i = 0; i < 90; ++i) {
         topic += "長"; // 270 bytes in UTF-8
     }
-    dataForm();
+    dataApp();
     view.topic = topic;
-    dataForm().startWithShownTopic();
+    dataApp().game().startWithShownTopic();
     ASSERT_EQ(prompter.shown.size(), 1U);
     EXPECT_NE(prompter.shown[0].text.find("ファイル名が長すぎます"), std::string::npos);
-    EXPECT_FALSE(dataForm().state().countingDown());
+    EXPECT_FALSE(dataApp().game().state().countingDown());
 }
 
 TEST_F(PathSafety, TheEmptyTopicNamesItsOwnTwoFilesOnly) {
-    dataForm();
+    dataApp();
     view.topic = "";
-    dataForm().startWithShownTopic();
-    dataForm().submitAnswer("answer");
+    dataApp().game().startWithShownTopic();
+    dataApp().game().submitAnswer("answer");
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(temp.read("data/.txt"), "answer\r\n");
     EXPECT_TRUE(temp.exists("data/_履歴.txt"));

@@ -7,14 +7,14 @@ using K = AnswerKind;
 using Texts = std::vector<std::string>;
 
 TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
-    form();
+    app();
     EXPECT_EQ(view.topic, "一番食べたいもの");
     EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));
 
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), "");
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
-    EXPECT_EQ(form().state().gameNumber, 1);
+    EXPECT_EQ(app().game().state().gameNumber, 1);
     EXPECT_FALSE(view.startEnabled);
     runCountdown();
 
@@ -26,7 +26,7 @@ TEST_F(GameTest, FirstGameOnANewTopicCreatesItsFilesAndLogsNumberOne) {
     EXPECT_EQ(view.label(ResultLabel::Existing), "0");
     EXPECT_EQ(view.label(ResultLabel::Duplicate), "1");
     EXPECT_EQ(view.answerBox, "");
-    EXPECT_EQ(form().state().characters, 8);
+    EXPECT_EQ(app().game().state().characters, 8);
     EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("りんご\r\nすし\r\n"));
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
               cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"りんご\"\r\n"
@@ -40,17 +40,17 @@ TEST_F(GameTest, GameNumbersCountTheDaysGamesOnATopic) {
     playToEnd();
 
     startGame(); // the same day: number 2
-    EXPECT_EQ(form().state().gameNumber, 2);
+    EXPECT_EQ(app().game().state().gameNumber, 2);
     playToEnd(); // no answers: the number is not used up
 
     startGame();
-    EXPECT_EQ(form().state().gameNumber, 2);
+    EXPECT_EQ(app().game().state().gameNumber, 2);
     answer("すし");
     playToEnd();
 
     clock.advance(std::int64_t{24} * 3600); // the next day starts again at 1
     startGame();
-    EXPECT_EQ(form().state().gameNumber, 1);
+    EXPECT_EQ(app().game().state().gameNumber, 1);
     answer("みかん");
 
     const std::string log = temp.read("一番食べたいもの_履歴.txt");
@@ -80,10 +80,10 @@ TEST_F(GameTest, NextGameNumberFollowsTheLastLoggedAnswerOfToday) {
     // The last record counts, not the largest number.
     temp.write("t_履歴.txt", "\"2024/01/15\",\"08:00:00\",\"005\",\"a\"\r\n"
                              "\"2024/01/15\",\"08:10:00\",\"002\",\"b\"\r\n");
-    form();
+    app();
     view.topic = "t";
-    form().startWithShownTopic();
-    EXPECT_EQ(form().state().gameNumber, 3);
+    app().game().startWithShownTopic();
+    EXPECT_EQ(app().game().state().gameNumber, 3);
 }
 
 TEST_F(GameTest, AnswersAreJudgedNewExistingOrDuplicateAgainstEarlierGames) {
@@ -111,34 +111,34 @@ TEST_F(GameTest, TheAnswerGridScrollsFromTheEighthAnswer) {
 
 TEST_F(GameTest, AnEmptyAnswerGoesToTheTextBoxAndChangesNothing) {
     startGame();
-    EXPECT_FALSE(form().submitAnswer(""));
-    EXPECT_FALSE(form().submitAnswer("\r\n"));
+    EXPECT_FALSE(app().game().submitAnswer(""));
+    EXPECT_FALSE(app().game().submitAnswer("\r\n"));
     EXPECT_TRUE(view.answerRows.empty());
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
 }
 
 TEST_F(GameTest, TheCountdownShowsThreePicturesThenStartsThePlayClock) {
-    form();
+    app();
     view.focus.clear();
-    form().countdownTick(); // idle: nothing
+    app().game().countdownTick(); // idle: nothing
     EXPECT_EQ(view.startImage, 0);
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     std::vector<int> pictures;
     for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_FALSE(form().state().playClockRunning());
-        form().countdownTick();
+        EXPECT_FALSE(app().game().state().playClockRunning());
+        app().game().countdownTick();
         pictures.push_back(view.startImage);
     }
     EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(form().state().playClockRunning());
-    EXPECT_FALSE(form().state().countingDown());
+    EXPECT_TRUE(app().game().state().playClockRunning());
+    EXPECT_FALSE(app().game().state().countingDown());
     EXPECT_EQ(view.focus, "txtKaitou");
-    form().countdownTick();
+    app().game().countdownTick();
     EXPECT_EQ(view.startImage, 3); // the green light stays after the countdown
 
     // A start within a second of the countdown's end begins at picture 1.
-    form().startWithShownTopic();
-    form().countdownTick();
+    app().game().startWithShownTopic();
+    app().game().countdownTick();
     EXPECT_EQ(view.startImage, 1);
 }
 
@@ -146,16 +146,16 @@ TEST_F(GameTest, ThePlayClockShrinksTheBarAndEndsTheGameOnTime) {
     startGame();
     answer("すし");
     clock.advance(30);
-    form().playClockTick();
+    app().game().playClockTick();
     EXPECT_EQ(view.barWidth, 4372);
     clock.advance(29);
-    form().playClockTick();
-    EXPECT_TRUE(form().state().playClockRunning());
+    app().game().playClockTick();
+    EXPECT_TRUE(app().game().state().playClockRunning());
     EXPECT_EQ(view.label(ResultLabel::Rate), "");
     clock.advance(5); // a late tick: the bar stops at 0
-    form().playClockTick();
+    app().game().playClockTick();
     EXPECT_EQ(view.barWidth, 0);
-    EXPECT_FALSE(form().state().playClockRunning());
+    EXPECT_FALSE(app().game().state().playClockRunning());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(view.label(ResultLabel::Characters), "2");
     EXPECT_EQ(view.label(ResultLabel::Rate), "0.03/秒");
@@ -179,23 +179,23 @@ TEST_F(GameTest, AutoSaveWritesTheGameOnceAndTheButtonAgain) {
     ASSERT_EQ(view.historyRows.size(), 1U);
     EXPECT_EQ(view.historyRows[0], (Texts{"1", "24/01/15", "09:01", "一番食べたいもの", "3", "2",
                                           "0", "1", "8", "0.13/秒", "60秒"}));
-    form().save();
+    app().game().save();
     EXPECT_EQ(temp.read("履歴.txt"), record + record);
     EXPECT_EQ(view.historyRows.size(), 2U);
 }
 
 TEST_F(GameTest, SavingIsRefusedSilentlyWhileRunningOrWithNothingJudged) {
-    form().save(); // nothing played
-    form().startWithShownTopic();
+    app().game().save(); // nothing played
+    app().game().startWithShownTopic();
     answer("すし");
-    form().save(); // countdown
+    app().game().save(); // countdown
     runCountdown();
-    form().save(); // playing
+    app().game().save(); // playing
     EXPECT_EQ(temp.read("履歴.txt"), "");
     EXPECT_TRUE(view.historyRows.empty());
     EXPECT_TRUE(prompter.shown.empty());
     playToEnd();
-    form().save();
+    app().game().save();
     EXPECT_EQ(view.historyRows.size(), 1U);
 }
 
@@ -204,7 +204,7 @@ TEST_F(GameTest, SavingTakesTheTopicShownAtTheMoment) {
     answer("すし");
     playToEnd();
     view.topic = "好きな色";
-    form().save();
+    app().game().save();
     EXPECT_EQ(view.historyRows.at(0).at(3), "好きな色");
 }
 
@@ -213,25 +213,25 @@ TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     startGame();
     answer("すし");
     clock.advance(59);
-    form().playClockTick();
-    form().startWithShownTopic(); // one second before the old game's end
+    app().game().playClockTick();
+    app().game().startWithShownTopic(); // one second before the old game's end
     EXPECT_EQ(view.label(ResultLabel::New), "0");
-    EXPECT_EQ(form().state().gameNumber, 2);
-    EXPECT_TRUE(form().state().countingDown());
-    EXPECT_TRUE(form().state().playClockRunning());
+    EXPECT_EQ(app().game().state().gameNumber, 2);
+    EXPECT_TRUE(app().game().state().countingDown());
+    EXPECT_TRUE(app().game().state().playClockRunning());
     clock.advance(1);
-    form().countdownTick();
-    form().playClockTick(); // the old end passes during the countdown
-    EXPECT_FALSE(form().state().playClockRunning());
+    app().game().countdownTick();
+    app().game().playClockTick(); // the old end passes during the countdown
+    EXPECT_FALSE(app().game().state().playClockRunning());
     EXPECT_EQ(view.label(ResultLabel::Rate), "0.00/秒");
     EXPECT_EQ(view.label(ResultLabel::Characters), "0");
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(temp.read("履歴.txt"), ""); // auto-save refuses during the countdown
-    form().countdownTick();
-    form().countdownTick();
-    EXPECT_TRUE(form().state().playClockRunning());
+    app().game().countdownTick();
+    app().game().countdownTick();
+    EXPECT_TRUE(app().game().state().playClockRunning());
     EXPECT_TRUE(view.startEnabled); // stays enabled through the new game
-    EXPECT_EQ(form().state().playEndsAt, clock.playSeconds() + 60);
+    EXPECT_EQ(app().game().state().playEndsAt, clock.playSeconds() + 60);
 }
 
 TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
@@ -240,12 +240,12 @@ TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
     clock.advance(30);
     answer("夜食");
     clock.advance(10);
-    form().playClockTick();
-    EXPECT_TRUE(form().state().playClockRunning());
+    app().game().playClockTick();
+    EXPECT_TRUE(app().game().state().playClockRunning());
     EXPECT_EQ(view.barWidth, 2914); // 20 of 60 left: the double-precision order rounds down
     clock.advance(20);
-    form().playClockTick();
-    EXPECT_FALSE(form().state().playClockRunning());
+    app().game().playClockTick();
+    EXPECT_FALSE(app().game().state().playClockRunning());
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
               cp932("\"2024/01/16\",\"00:00:03\",\"001\",\"夜食\"\r\n"));
 }
@@ -256,7 +256,7 @@ TEST_F(GameTest, TheRandomStartDrawsEveryTopicWithItsShare) {
         {0.0F, "春"}, {0.2499F, "春"}, {0.25F, "夏"}, {0.5F, "秋"}, {0.99999994F, "冬"}};
     for (const auto& [r, topic] : draws) {
         random.value = r;
-        form().startWithRandomTopic();
+        app().game().startWithRandomTopic();
         EXPECT_EQ(view.topic, topic) << r;
         EXPECT_FALSE(view.startEnabled);
         runCountdown();
@@ -270,7 +270,7 @@ TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
     answerAll({"すし", "すし"});
     playToEnd();
     view.answerBox = "typed";
-    form().startWithShownTopic();
+    app().game().startWithShownTopic();
     EXPECT_EQ(view.label(ResultLabel::New), "0");
     EXPECT_EQ(view.label(ResultLabel::Duplicate), "0");
     EXPECT_EQ(view.label(ResultLabel::Characters), "");
@@ -279,7 +279,7 @@ TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
     EXPECT_EQ(view.answerBox, "");
     EXPECT_TRUE(view.answerRows.empty());
     EXPECT_EQ(view.associations, (Texts{"すし"}));
-    EXPECT_EQ(form().state().characters, 0);
+    EXPECT_EQ(app().game().state().characters, 0);
 }
 
 } // namespace

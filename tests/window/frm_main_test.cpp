@@ -151,7 +151,7 @@ void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     QCOMPARE(session.find<QComboBox>("cboJikan")->currentText(), QStringLiteral("30"));
     QVERIFY(session.find<QToolButton>("chkAs")->isChecked());
     QVERIFY(session.find<QRadioButton>("optRendata")->isChecked());
-    QCOMPARE(window.form().state().barFullWidth, 8745);
+    QCOMPARE(window.app().game().state().barFullWidth, 8745);
 }
 
 void FrmMainTest::aStartUpFailureShowsNothingAndReportsTheFile() {
@@ -227,15 +227,15 @@ void FrmMainTest::anInputMethodCommitDoesNotSubmit() {
     QInputMethodEvent composing(QStringLiteral("すし"), {});
     QApplication::sendEvent(box, &composing);
     session.enter(); // the input method's own Enter, while it still composes
-    QVERIFY(window.form().gameAnswers().empty());
+    QVERIFY(window.app().game().gameAnswers().empty());
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("寿司"));
     QApplication::sendEvent(box, &commit);
     QCOMPARE(box->text(), QStringLiteral("寿司"));
     session.enter();
-    QCOMPARE(window.form().gameAnswers().items(), std::vector<std::string>{"寿司"});
+    QCOMPARE(window.app().game().gameAnswers().items(), std::vector<std::string>{"寿司"});
     session.enter(); // an empty box takes the key itself
-    QCOMPARE(window.form().gameAnswers().size(), 1U);
+    QCOMPARE(window.app().game().gameAnswers().size(), 1U);
 }
 
 void FrmMainTest::aSaveThatCannotBeWrittenIsShownAndLosesNothing() {

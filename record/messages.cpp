@@ -1,7 +1,7 @@
 #include "messages.h"
 
-#include "record/settings_file.h"
-#include "record/topic_list_file.h"
+#include "settings_file.h"
+#include "topic_list_file.h"
 
 #include <vector>
 

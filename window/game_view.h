@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game_panel_view.h"
+#include "game/game_panel_view.h"
 #include "history/play_history_view.h"
 #include "history/topic_panel_view.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "prompter.h"
-#include "record/file_error.h"
-#include "record/topic_names.h"
+#include "file_error.h"
+#include "topic_names.h"
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,61 @@
+#include "play_settings.h"
+
+#include "record/messages.h"
+#include "record/record_text.h"
+
+namespace wordbloom {
+
+namespace {
+
+constexpr int kShortestPlayLength = 10;
+constexpr int kLongestPlayLength = 180;
+
+std::vector<std::string> playLengthChoices() {
+    std::vector<std::string> choices;
+    for (int seconds = kShortestPlayLength; seconds <= kLongestPlayLength; seconds += 10) {
+        choices.push_back(std::to_string(seconds));
+    }
+    return choices;
+}
+
+} // namespace
+
+PlaySettings::PlaySettings(WorkDir dir, GamePanelView& view, Prompter& prompter)
+    : m_dir(std::move(dir)), m_view(view), m_prompter(prompter) {}
+
+void PlaySettings::load() {
+    m_values = LoadSettings(m_dir);
+    // The switch starts unchecked; setting it to another state runs its click
+    // handling, which writes the same values back.
+    if (m_values.intAs != 0) {
+        m_view.showAutoSave(m_values.intAs);
+        setAutoSave(m_values.intAs);
+    }
+    m_view.setPlayLengthChoices(playLengthChoices());
+    m_view.showPlayLength(std::to_string(m_values.intJikan));
+}
+
+void PlaySettings::choosePlayLength(const std::string& text) {
+    const Integer16 seconds = readInteger16(text);
+    if (seconds.reading != IntegerReading::Ok || seconds.value <= 0) {
+        return;
+    }
+    m_values.intJikan = seconds.value;
+    save();
+}
+
+void PlaySettings::setAutoSave(int state) {
+    m_values.intAs = static_cast<std::int16_t>(state);
+    save();
+}
+
+void PlaySettings::save() {
+    try {
+        SaveSettings(m_dir, m_values);
+    } catch (const FileError& error) {
+        m_prompter.ask(fileErrorMessage(
+            error, "設定を保存できませんでした。この設定は次に起動したときには戻ります。"));
+    }
+}
+
+} // namespace wordbloom

@@ -1,0 +1,73 @@
+#include "topic_panel.h"
+
+#include "record/checked_topic.h"
+#include "record/file_error.h"
+#include "record/messages.h"
+
+namespace wordbloom {
+
+TopicPanel::TopicPanel(WorkDir dir, TopicPanelView& view, Prompter& prompter, WorkRunner& runner)
+    : m_dir(std::move(dir)), m_view(view), m_prompter(prompter), m_runner(runner) {}
+
+void TopicPanel::prepare(const std::vector<std::string>& topics) {
+    m_view.setPanelTopicList(topics);
+}
+
+void TopicPanel::show(const std::string& shown) {
+    const auto topic = checkedTopic(m_prompter, shown);
+    if (!topic) {
+        return;
+    }
+    TopicHistory loaded;
+    try {
+        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, *topic); });
+    } catch (const FileError& error) {
+        m_prompter.ask(fileErrorMessage(error, "お題の履歴を読み込めませんでした。"));
+        return;
+    }
+    m_content = std::move(loaded);
+    m_view.showTopicHistory(m_content);
+    m_view.setTopicPanelVisible(true);
+}
+
+void TopicPanel::open(const std::string& topic) {
+    if (!checkedTopic(m_prompter, topic)) {
+        return;
+    }
+    m_view.setPanelTopic(topic);
+    show(topic);
+}
+
+void TopicPanel::pickTopic() {
+    show(m_view.panelTopic());
+}
+
+bool TopicPanel::close() {
+    m_view.setTopicPanelVisible(false);
+    return m_content.associations().empty();
+}
+
+void TopicPanel::hide() {
+    m_view.setTopicPanelVisible(false);
+}
+
+void TopicPanel::clearTopicData() {
+    const std::string shown = m_view.panelTopic();
+    const auto topic = checkedTopic(m_prompter, shown);
+    if (!topic) {
+        return;
+    }
+    if (m_prompter.ask(clearTopicConfirmation(shown)) != MessageAnswer::Ok) {
+        return;
+    }
+    try {
+        clearTopicFiles(m_dir, *topic);
+    } catch (const FileError& error) {
+        m_prompter.ask(fileErrorMessage(error, "お題のデータをクリアできませんでした。"));
+        return;
+    }
+    m_content.clear();
+    m_view.showTopicHistory(m_content);
+}
+
+} // namespace wordbloom

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "record/prompter.h"
+#include "record/work_dir.h"
+#include "record/work_runner.h"
+#include "topic_history.h"
+#include "topic_panel_view.h"
+
+#include <string>
+#include <vector>
+
+namespace wordbloom {
+
+// The topic history panel: one topic's known answers and every answer it
+// was given, and the clearing of that topic's data.
+class TopicPanel {
+public:
+    TopicPanel(WorkDir dir, TopicPanelView& view, Prompter& prompter, WorkRunner& runner);
+
+    // Start-up: the panel is hidden and its topic box lists the topics.
+    void prepare(const std::vector<std::string>& topics);
+
+    // Opens the panel on a topic, shown in the panel's topic box.
+    void open(const std::string& topic);
+    // The panel's topic box was picked from: the panel shows that topic.
+    void pickTopic();
+    // Hides the panel. True when the panel showed no known answers, so that
+    // the game panel forgets the ones it shows, as after a clearing.
+    bool close();
+    void hide();
+    // Empties the panel topic's two files after the player confirms.
+    void clearTopicData();
+
+    const TopicHistory& content() const { return m_content; }
+
+private:
+    void show(const std::string& shown);
+
+    WorkDir m_dir;
+    TopicPanelView& m_view;
+    Prompter& m_prompter;
+    WorkRunner& m_runner;
+    TopicHistory m_content;
+};
+
+} // namespace wordbloom

@@ -1,0 +1,70 @@
+#include "wordbloom.h"
+
+#include "record/messages.h"
+#include "record/topic_list_file.h"
+
+namespace wordbloom {
+
+namespace {
+
+// Topics of the list that cannot be used get a message box each up to this
+// many; the rest are counted in one last box.
+constexpr std::size_t kRejectedTopicBoxes = 5;
+
+} // namespace
+
+Wordbloom::Wordbloom(const WorkDir& dir, Clock& clock, RandomSource& random, GameView& view,
+                     Prompter& prompter, WorkRunner& runner)
+    : m_dir(dir), m_view(view), m_prompter(prompter), m_settings(dir, view, prompter),
+      m_game(dir, clock, random, view, prompter, m_settings),
+      m_history(dir, view, prompter, runner), m_topicPanel(dir, view, prompter, runner) {
+    m_game.whenSaved([this](const PlayRecord& record) { m_history.add(record); });
+}
+
+void Wordbloom::beginStartUp() {
+    m_history.beginLoading();
+}
+
+void Wordbloom::startUp() {
+    m_topicPanel.hide();
+    m_game.clearBoard();
+    m_history.finishLoading();
+    m_settings.load();
+    std::vector<std::string> topics = loadTopics();
+    m_topicPanel.prepare(topics);
+    m_game.prepare(std::move(topics));
+}
+
+std::vector<std::string> Wordbloom::loadTopics() {
+    std::vector<std::string> topics;
+    std::size_t rejected = 0;
+    LoadTopicList(
+        m_dir, [&](const std::string& topic) { topics.push_back(topic); },
+        [&](const std::string& topic, const TopicRefusal& refusal) {
+            if (++rejected <= kRejectedTopicBoxes) {
+                m_prompter.ask(topicRejectedMessage(topic, refusal));
+            }
+        });
+    if (rejected > kRejectedTopicBoxes) {
+        m_prompter.ask(moreTopicsRejectedMessage(rejected - kRejectedTopicBoxes));
+    }
+    return topics;
+}
+
+void Wordbloom::takeTopicOfHistoryRow(std::size_t row) {
+    if (const auto topic = m_history.topicOfRow(row)) {
+        m_game.takeTopic(*topic);
+    }
+}
+
+void Wordbloom::openTopicPanel() {
+    m_topicPanel.open(m_view.shownTopic());
+}
+
+void Wordbloom::closeTopicPanel() {
+    if (m_topicPanel.close()) {
+        m_game.forgetKnownAnswers();
+    }
+}
+
+} // namespace wordbloom
