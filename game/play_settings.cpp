@@ -24,15 +24,15 @@ PlaySettings::PlaySettings(WorkDir dir, GamePanelView& view, Prompter& prompter)
     : m_dir(std::move(dir)), m_view(view), m_prompter(prompter) {}
 
 void PlaySettings::load() {
-    m_values = LoadSettings(m_dir);
+    m_values = loadSettings(m_dir);
     // The switch starts unchecked; setting it to another state runs its click
     // handling, which writes the same values back.
-    if (m_values.intAs != 0) {
-        m_view.showAutoSave(m_values.intAs);
-        setAutoSave(m_values.intAs);
+    if (m_values.autoSave != 0) {
+        m_view.showAutoSave(m_values.autoSave);
+        setAutoSave(m_values.autoSave);
     }
     m_view.setPlayLengthChoices(playLengthChoices());
-    m_view.showPlayLength(std::to_string(m_values.intJikan));
+    m_view.showPlayLength(std::to_string(m_values.playLength));
 }
 
 void PlaySettings::choosePlayLength(const std::string& text) {
@@ -40,18 +40,18 @@ void PlaySettings::choosePlayLength(const std::string& text) {
     if (seconds.reading != IntegerReading::Ok || seconds.value <= 0) {
         return;
     }
-    m_values.intJikan = seconds.value;
+    m_values.playLength = seconds.value;
     save();
 }
 
 void PlaySettings::setAutoSave(int state) {
-    m_values.intAs = static_cast<std::int16_t>(state);
+    m_values.autoSave = static_cast<std::int16_t>(state);
     save();
 }
 
 void PlaySettings::save() {
     try {
-        SaveSettings(m_dir, m_values);
+        saveSettings(m_dir, m_values);
     } catch (const FileError& error) {
         m_prompter.ask(fileErrorMessage(
             error, "設定を保存できませんでした。この設定は次に起動したときには戻ります。"));

@@ -26,8 +26,8 @@ public:
     // The switch: 0 off, 1 on.
     void setAutoSave(int state);
 
-    std::int16_t playLength() const { return m_values.intJikan; }
-    bool savesEachGame() const { return m_values.intAs == 1; }
+    std::int16_t playLength() const { return m_values.playLength; }
+    bool savesEachGame() const { return m_values.autoSave == 1; }
 
 private:
     void save();

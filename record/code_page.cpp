@@ -1,5 +1,7 @@
 #include "code_page.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
@@ -10,8 +12,6 @@
 namespace wordbloom {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
 
 class Converter {
 public:
@@ -43,72 +43,6 @@ Converter& toCp932() {
 Converter& fromCp932() {
     static thread_local Converter converter("UTF-8", "CP932");
     return converter;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Reads one UTF-8 sequence at the front of text. Returns the code point and
-// its length, or nothing when the bytes are not well-formed UTF-8.
-struct Decoded {
-    char32_t codePoint;
-    std::size_t length;
-};
-
-std::optional<Decoded> decodeUtf8(std::string_view text) {
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t c = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        return Decoded{lead, 1};
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        c = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        c = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        c = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() < length) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return Decoded{c, length};
 }
 
 std::string reference(char32_t c) {
@@ -184,7 +118,7 @@ bool cp932CanHold(char32_t c) {
 }
 
 // Parses "&#N;" at the front of text; returns the code point and length.
-std::optional<Decoded> parseReference(std::string_view text) {
+std::optional<Utf8Character> parseReference(std::string_view text) {
     constexpr std::size_t kMaxDigits = 7;
     if (text.size() < 4 || text[0] != '&' || text[1] != '#') {
         return std::nullopt;
@@ -201,38 +135,7 @@ std::optional<Decoded> parseReference(std::string_view text) {
     if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
         return std::nullopt;
     }
-    return Decoded{value, i + 1};
-}
-
-// Keeps well-formed UTF-8 and puts U+FFFD for each byte that is not.
-std::string sanitizeUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    while (!bytes.empty()) {
-        if (const auto decoded = decodeUtf8(bytes)) {
-            out.append(bytes.substr(0, decoded->length));
-            bytes.remove_prefix(decoded->length);
-        } else {
-            appendUtf8(out, kReplacement);
-            bytes.remove_prefix(1);
-        }
-    }
-    return out;
-}
-
-// True for well-formed UTF-8; `longest` gets the length in bytes of its
-// longest character.
-bool isWellFormedUtf8(std::string_view bytes, std::size_t& longest) {
-    longest = 0;
-    while (!bytes.empty()) {
-        const auto decoded = decodeUtf8(bytes);
-        if (!decoded) {
-            return false;
-        }
-        longest = std::max<std::size_t>(longest, decoded->length);
-        bytes.remove_prefix(decoded->length);
-    }
-    return true;
+    return Utf8Character{value, i + 1};
 }
 
 } // namespace
@@ -334,17 +237,6 @@ std::string decodeHandEditedText(std::string_view bytes) {
         return std::string(bytes);
     }
     return decodeCp932(bytes);
-}
-
-std::size_t utf16Length(std::string_view utf8) {
-    std::size_t units = 0;
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80) {
-            units += byte >= 0xF0 ? 2 : 1;
-        }
-    }
-    return units;
 }
 
 } // namespace wordbloom

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "prompter.h"
 #include "file_error.h"
+#include "prompter.h"
 #include "topic_names.h"
 
 #include <string>

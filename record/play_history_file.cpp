@@ -82,13 +82,14 @@ PlayRecord toPlayRecord(const PlayResult& result) {
     record.date = result.date;
     record.time = result.time;
     record.topic = result.topic;
-    record.total = std::to_string(saturatedSum(result.intOk, result.intChu, result.intNg));
-    record.newCount = result.intOk;
-    record.existingCount = result.intChu;
-    record.duplicateCount = std::to_string(result.intNg);
-    record.characters = std::to_string(result.intMoji);
-    record.rate = formatRate(result.intMoji, result.intJikan);
-    record.playLength = formatPlayLength(result.intJikan);
+    record.total = std::to_string(
+        saturatedSum(result.newAnswers, result.existingAnswers, result.duplicateAnswers));
+    record.newCount = result.newAnswers;
+    record.existingCount = result.existingAnswers;
+    record.duplicateCount = std::to_string(result.duplicateAnswers);
+    record.characters = std::to_string(result.characters);
+    record.rate = formatRate(result.characters, result.playLength);
+    record.playLength = formatPlayLength(result.playLength);
     return record;
 }
 

@@ -51,11 +51,11 @@ struct PlayResult {
     std::string date; // "yyyy/mm/dd"
     std::string time; // "hh:mm:ss"
     std::string topic;
-    std::int16_t intOk = 0;
-    std::int16_t intChu = 0;
-    std::int16_t intNg = 0;
-    std::int16_t intMoji = 0;
-    std::int16_t intJikan = 0;
+    std::int16_t newAnswers = 0;
+    std::int16_t existingAnswers = 0;
+    std::int16_t duplicateAnswers = 0;
+    std::int16_t characters = 0;
+    std::int16_t playLength = 0;
 };
 
 // The record a save appends, with its total, rate and play length worked out.

@@ -34,7 +34,7 @@ std::int16_t readSettingsField(FieldReader& reader, const char* what) {
 
 } // namespace
 
-Settings LoadSettings(const WorkDir& dir) {
+Settings loadSettings(const WorkDir& dir) {
     // Only the first two fields count, so a file swollen by something else is
     // read no further than its start.
     const WorkDir::Prefix prefix = dir.readPrefix(kSettingsFileName, kSettingsReadLimit);
@@ -44,8 +44,8 @@ Settings LoadSettings(const WorkDir& dir) {
     FieldReader reader(text);
     Settings settings;
     try {
-        settings.intJikan = readSettingsField(reader, "プレイ秒数（1 つめの値）");
-        settings.intAs = readSettingsField(reader, "自動保存（2 つめの値）");
+        settings.playLength = readSettingsField(reader, "プレイ秒数（1 つめの値）");
+        settings.autoSave = readSettingsField(reader, "自動保存（2 つめの値）");
     } catch (const FileError& error) {
         if (!prefix.whole && reader.atEnd()) {
             throw tooLarge;
@@ -56,23 +56,23 @@ Settings LoadSettings(const WorkDir& dir) {
     if (!prefix.whole && reader.atEnd()) {
         throw tooLarge;
     }
-    if (settings.intJikan <= 0) {
+    if (settings.playLength <= 0) {
         throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
-                        "プレイ秒数「" + std::to_string(settings.intJikan) +
+                        "プレイ秒数「" + std::to_string(settings.playLength) +
                             "」は 1 以上でなければなりません。");
     }
-    if (settings.intAs < 0 || settings.intAs > 2) {
+    if (settings.autoSave < 0 || settings.autoSave > 2) {
         throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
-                        "自動保存「" + std::to_string(settings.intAs) +
+                        "自動保存「" + std::to_string(settings.autoSave) +
                             "」は 0（しない）、1（する）、2（しない。スイッチを灰色で表示）の"
                             "どれかでなければなりません。");
     }
     return settings;
 }
 
-void SaveSettings(const WorkDir& dir, const Settings& settings) {
+void saveSettings(const WorkDir& dir, const Settings& settings) {
     const std::string line =
-        RecordLine().integer(settings.intJikan).integer(settings.intAs).finish();
+        RecordLine().integer(settings.playLength).integer(settings.autoSave).finish();
     dir.replaceAtomically(kSettingsFileName, encodeCp932(line));
 }
 

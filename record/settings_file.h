@@ -10,8 +10,8 @@ inline constexpr const char* kSettingsFileName = "設定.txt";
 
 // The two values that survive from one run to the next.
 struct Settings {
-    std::int16_t intJikan = 0; // play length of a game, in seconds
-    std::int16_t intAs = 0;    // auto-save: 1 saves each game when its time is up
+    std::int16_t playLength = 0; // play length of a game, in seconds
+    std::int16_t autoSave = 0;   // auto-save: 1 saves each game when its time is up
 };
 
 // Reads the first two fields of "設定.txt", wherever they stand, and ignores
@@ -19,9 +19,9 @@ struct Settings {
 // does not fit 16 bits throws FileError naming the file and what is wrong, and
 // so does a play length of 0 or less or an auto-save value other than 0, 1 or
 // 2 (2 shows the switch greyed). No default is ever substituted.
-Settings LoadSettings(const WorkDir& dir);
+Settings loadSettings(const WorkDir& dir);
 
 // Rewrites "設定.txt" as one record of the two values.
-void SaveSettings(const WorkDir& dir, const Settings& settings);
+void saveSettings(const WorkDir& dir, const Settings& settings);
 
 } // namespace wordbloom

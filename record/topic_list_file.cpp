@@ -19,7 +19,7 @@ std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& re
     return std::string(topic) + refusal.reason + "ので飛ばします";
 }
 
-void LoadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
+void loadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
                    const std::function<void(const std::string&, const TopicRefusal&)>& onRejected) {
     const std::string text = decodeHandEditedText(dir.readAll(kTopicListFileName));
     FieldReader reader(text);

@@ -30,7 +30,7 @@ inline constexpr const char* kForbiddenCharacterTitle = "不正文字";
 // onRejected as read, with the refusal, in file order; one topic's findings
 // never carry over to the next. A file saved as UTF-8 by hand is recognised.
 // A missing file throws FileError FileNotFound.
-void LoadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
+void loadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
                    const std::function<void(const std::string&, const TopicRefusal&)>& onRejected);
 
 } // namespace wordbloom

@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "topic_list_file.h"
+#include "utf8.h"
 
 #include <array>
 #include <climits>
@@ -16,16 +17,6 @@ constexpr std::string_view kAnswerLogSuffix = "_履歴";
 // The game's own files, which no topic's files may be.
 constexpr std::array<std::string_view, 3> kGameFiles = {"履歴.txt", "設定.txt", "題目.txt"};
 
-std::size_t utf8Length(unsigned char lead) {
-    if (lead >= 0xF0) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return 3;
-    }
-    return lead >= 0xC0 ? 2 : 1;
-}
-
 // The character of the typed topic that turns into `stored` on its way
 // through the files: the character itself, or one the code page folds onto
 // it (¥ onto \).
@@ -34,8 +25,8 @@ std::string typedCharacterFor(std::string_view topic, char stored) {
         return std::string(1, stored);
     }
     for (std::size_t at = 0; at < topic.size();) {
-        const std::size_t length =
-            std::min(utf8Length(static_cast<unsigned char>(topic[at])), topic.size() - at);
+        const auto decoded = decodeUtf8(topic.substr(at));
+        const std::size_t length = decoded ? decoded->length : 1;
         const std::string_view character = topic.substr(at, length);
         if (roundTripForm(character) == std::string_view(&stored, 1)) {
             return std::string(character);

@@ -38,7 +38,7 @@ void Wordbloom::startUp() {
 std::vector<std::string> Wordbloom::loadTopics() {
     std::vector<std::string> topics;
     std::size_t rejected = 0;
-    LoadTopicList(
+    loadTopicList(
         m_dir, [&](const std::string& topic) { topics.push_back(topic); },
         [&](const std::string& topic, const TopicRefusal& refusal) {
             if (++rejected <= kRejectedTopicBoxes) {

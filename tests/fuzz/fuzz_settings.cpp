@@ -10,13 +10,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& folder = fuzzing::fuzzFolder();
     folder.write(kSettingsFileName, data, size);
     try {
-        const Settings settings = LoadSettings(folder.dir());
-        if (settings.intJikan <= 0 || settings.intAs < 0 || settings.intAs > 2) {
+        const Settings settings = loadSettings(folder.dir());
+        if (settings.playLength <= 0 || settings.autoSave < 0 || settings.autoSave > 2) {
             std::abort();
         }
-        SaveSettings(folder.dir(), settings);
-        const Settings again = LoadSettings(folder.dir());
-        if (again.intJikan != settings.intJikan || again.intAs != settings.intAs) {
+        saveSettings(folder.dir(), settings);
+        const Settings again = loadSettings(folder.dir());
+        if (again.playLength != settings.playLength || again.autoSave != settings.autoSave) {
             std::abort();
         }
     } catch (const FileError&) {

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace wordbloom;
     const auto& folder = fuzzing::fuzzFolder();
     folder.write(kTopicListFileName, data, size);
-    LoadTopicList(
+    loadTopicList(
         folder.dir(),
         [](const std::string& topic) {
             if (refuseTopic(topic) || storedTopic(topic) != topic) {

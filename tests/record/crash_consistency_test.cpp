@@ -27,7 +27,7 @@ using testing::TempDir;
         appendAnswerLogRecord(dir, "t",
                               {"2024/01/15", "09:00:00", "001", "回答, \"" + std::to_string(i)});
         appendPlayRecord(dir, {"2024/01/15", "09:00:00", "t", i, 1, 2, 30, 60});
-        SaveSettings(dir, {static_cast<std::int16_t>(i % 2 == 0 ? 60 : 90),
+        saveSettings(dir, {static_cast<std::int16_t>(i % 2 == 0 ? 60 : 90),
                            static_cast<std::int16_t>(i % 2)});
     }
 }
@@ -42,7 +42,7 @@ TEST(CrashConsistency, KilledWritersLeaveEveryFileLoadableWithAtMostOneTornLine)
     constexpr int kKills = 240;
     TempDir temp;
     const WorkDir dir(temp.path());
-    SaveSettings(dir, {60, 0});
+    saveSettings(dir, {60, 0});
     for (const char* name : {"履歴.txt", "t.txt", "t_履歴.txt"}) {
         temp.write(name, "");
     }
@@ -97,7 +97,7 @@ TEST(CrashConsistency, KilledWritersLeaveEveryFileLoadableWithAtMostOneTornLine)
               << " answers stored whole, " << unreadableHistory << " torn play history lines and "
               << unreadableLog << " torn answer log lines skipped\n";
     // A later rewrite clears away the temporary files of killed writers.
-    SaveSettings(dir, {60, 1});
+    saveSettings(dir, {60, 1});
     EXPECT_EQ(temp.listing(), "t.txt t_履歴.txt 履歴.txt 設定.txt");
 }
 

@@ -22,9 +22,9 @@ TEST(SettingsFile, ReadsTheFirstTwoFieldsWhereverTheyStand) {
     for (const Case& c : cases) {
         TempDir temp;
         temp.write("設定.txt", c.bytes);
-        const Settings settings = LoadSettings(WorkDir(temp.path()));
-        EXPECT_EQ(settings.intJikan, c.jikan) << c.bytes;
-        EXPECT_EQ(settings.intAs, c.as) << c.bytes;
+        const Settings settings = loadSettings(WorkDir(temp.path()));
+        EXPECT_EQ(settings.playLength, c.jikan) << c.bytes;
+        EXPECT_EQ(settings.autoSave, c.as) << c.bytes;
     }
 }
 
@@ -32,7 +32,7 @@ TEST(SettingsFile, TheAutoSaveErrorListsTheThreeValuesThatAreAccepted) {
     TempDir temp;
     temp.write("設定.txt", "60,3\r\n");
     try {
-        LoadSettings(WorkDir(temp.path()));
+        loadSettings(WorkDir(temp.path()));
         FAIL() << "accepted 60,3";
     } catch (const FileError& error) {
         EXPECT_EQ(error.description(),
@@ -41,7 +41,7 @@ TEST(SettingsFile, TheAutoSaveErrorListsTheThreeValuesThatAreAccepted) {
     }
     for (const char* accepted : {"60,0\r\n", "60,1\r\n", "60,2\r\n"}) {
         temp.write("設定.txt", accepted);
-        EXPECT_NO_THROW(LoadSettings(WorkDir(temp.path()))) << accepted;
+        EXPECT_NO_THROW(loadSettings(WorkDir(temp.path()))) << accepted;
     }
 }
 
@@ -67,7 +67,7 @@ TEST(SettingsFile, BadContentIsAClearErrorNamingTheFile) {
         TempDir temp;
         temp.write("設定.txt", c.bytes);
         try {
-            LoadSettings(WorkDir(temp.path()));
+            loadSettings(WorkDir(temp.path()));
             ADD_FAILURE() << "accepted " << c.bytes;
         } catch (const FileError& error) {
             EXPECT_EQ(error.number(), c.number) << c.bytes;
@@ -81,13 +81,13 @@ TEST(SettingsFile, BadContentIsAClearErrorNamingTheFile) {
 TEST(SettingsFile, AHugeFileIsReadOnlyAsFarAsItsFirstTwoValues) {
     TempDir temp;
     temp.write("設定.txt", "90,1\r\n" + std::string(5 << 20, 'x'));
-    const Settings settings = LoadSettings(WorkDir(temp.path()));
-    EXPECT_EQ(settings.intJikan, 90);
-    EXPECT_EQ(settings.intAs, 1);
+    const Settings settings = loadSettings(WorkDir(temp.path()));
+    EXPECT_EQ(settings.playLength, 90);
+    EXPECT_EQ(settings.autoSave, 1);
 
     temp.write("設定.txt", std::string(100 << 10, ' ') + "90,1\r\n");
     try {
-        LoadSettings(WorkDir(temp.path()));
+        loadSettings(WorkDir(temp.path()));
         FAIL() << "a value beyond the part read was taken";
     } catch (const FileError& error) {
         EXPECT_NE(error.description().find("大きすぎ"), std::string::npos);
@@ -97,7 +97,7 @@ TEST(SettingsFile, AHugeFileIsReadOnlyAsFarAsItsFirstTwoValues) {
 TEST(SettingsFile, AMissingFileIsAnErrorAndIsNotCreated) {
     TempDir temp;
     try {
-        LoadSettings(WorkDir(temp.path()));
+        loadSettings(WorkDir(temp.path()));
         FAIL() << "no error";
     } catch (const FileError& error) {
         EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
@@ -109,9 +109,9 @@ TEST(SettingsFile, SavingLeavesExactlyOneRecord) {
     TempDir temp;
     temp.write("設定.txt", "60,1\r\n\"old\",\"lines\"\r\n");
     const WorkDir dir(temp.path());
-    SaveSettings(dir, {90, 1});
+    saveSettings(dir, {90, 1});
     EXPECT_EQ(temp.read("設定.txt"), "90,1\r\n");
-    SaveSettings(dir, {90, 0});
+    saveSettings(dir, {90, 0});
     EXPECT_EQ(temp.read("設定.txt"), "90,0\r\n");
     EXPECT_EQ(temp.listing(), "設定.txt");
 }

@@ -86,7 +86,7 @@ TEST(StrangeFiles, APlantedLinkUnderTheTemporaryNameIsNeverFollowed) {
         fs::create_symlink(temp.path() / "outside.txt",
                            temp.path() / "data" / (".設定.txt.tmp" + std::to_string(pid)));
     }
-    SaveSettings(WorkDir(temp.path() / "data"), {90, 1});
+    saveSettings(WorkDir(temp.path() / "data"), {90, 1});
     EXPECT_EQ(temp.read("outside.txt"), "keep me");
     EXPECT_EQ(fs::status(temp.path() / "outside.txt").permissions(), fs::perms::owner_read);
     EXPECT_FALSE(fs::is_symlink(temp.path() / "data/設定.txt"));
@@ -99,7 +99,7 @@ TEST(StrangeFiles, UnchangedSettingsAreNotRewritten) {
     const WorkDir dir(temp.path());
     struct stat before {};
     ::stat((temp.path() / "設定.txt").c_str(), &before);
-    SaveSettings(dir, {60, 1});
+    saveSettings(dir, {60, 1});
     struct stat after {};
     ::stat((temp.path() / "設定.txt").c_str(), &after);
     EXPECT_EQ(after.st_ino, before.st_ino);
@@ -110,8 +110,8 @@ TEST(StrangeFiles, UnchangedSettingsAreNotRewritten) {
     ::chmod((temp.path() / "設定.txt").c_str(), 0444);
     ::chmod(temp.path().c_str(), 0555);
     EXPECT_TRUE(runAsPlayer([&] {
-        EXPECT_NO_THROW(SaveSettings(dir, {60, 1}));
-        EXPECT_THROW(SaveSettings(dir, {90, 1}), FileError);
+        EXPECT_NO_THROW(saveSettings(dir, {60, 1}));
+        EXPECT_THROW(saveSettings(dir, {90, 1}), FileError);
     }));
     ::chmod(temp.path().c_str(), 0777);
     EXPECT_EQ(temp.read("設定.txt"), "60,1\r\n");
@@ -125,8 +125,8 @@ TEST(StrangeFiles, AWriteOnlySettingsFileIsStillSaved) {
     ::chmod((temp.path() / "設定.txt").c_str(), 0222);
     const WorkDir dir(temp.path());
     EXPECT_TRUE(runAsPlayer([&] {
-        EXPECT_NO_THROW(SaveSettings(dir, {60, 1}));
-        EXPECT_NO_THROW(SaveSettings(dir, {90, 0}));
+        EXPECT_NO_THROW(saveSettings(dir, {60, 1}));
+        EXPECT_NO_THROW(saveSettings(dir, {90, 0}));
     }));
     EXPECT_EQ(temp.read("設定.txt"), "90,0\r\n");
     EXPECT_EQ(fs::status(temp.path() / "設定.txt").permissions(),
@@ -139,7 +139,7 @@ TEST(StrangeFiles, ASettingsLinkKeepsItsLinkAndItsTargetGetsTheNewValues) {
     fs::create_directory(temp.path() / "kept");
     temp.write("kept/my settings.txt", "60,0\r\n");
     fs::create_symlink("../kept/my settings.txt", temp.path() / "data/設定.txt");
-    SaveSettings(WorkDir(temp.path() / "data"), {90, 1});
+    saveSettings(WorkDir(temp.path() / "data"), {90, 1});
     EXPECT_TRUE(fs::is_symlink(temp.path() / "data/設定.txt"));
     EXPECT_EQ(temp.read("kept/my settings.txt"), "90,1\r\n");
     EXPECT_EQ(temp.listing(), "data kept");
@@ -153,9 +153,9 @@ TEST(StrangeFiles, AReadOnlyFolderRewritesAWritableSettingsFileInPlace) {
     ::chmod(temp.path().c_str(), 0555);
     const WorkDir dir(temp.path());
     EXPECT_TRUE(runAsPlayer([&] {
-        SaveSettings(dir, {180, 1});
-        EXPECT_EQ(LoadSettings(dir).intJikan, 180);
-        SaveSettings(dir, {10, 0});
+        saveSettings(dir, {180, 1});
+        EXPECT_EQ(loadSettings(dir).playLength, 180);
+        saveSettings(dir, {10, 0});
     }));
     ::chmod(temp.path().c_str(), 0777);
     EXPECT_EQ(temp.read("設定.txt"), "10,0\r\n");

@@ -19,7 +19,7 @@ Loaded load(std::string_view bytes) {
     TempDir temp;
     temp.write("題目.txt", bytes);
     Loaded loaded;
-    LoadTopicList(
+    loadTopicList(
         WorkDir(temp.path()), [&](const std::string& topic) { loaded.accepted.push_back(topic); },
         [&](const std::string& topic, const TopicRefusal& refusal) {
             loaded.messages.push_back(topicRejectionMessage(topic, refusal));
@@ -119,7 +119,7 @@ TEST(TopicListFile, AnEmptyFileHasNoTopicsAndAMissingOneIsAnError) {
     EXPECT_TRUE(loaded.messages.empty());
 
     TempDir temp;
-    EXPECT_THROW(LoadTopicList(
+    EXPECT_THROW(loadTopicList(
                      WorkDir(temp.path()), [](const std::string&) {},
                      [](const std::string&, const TopicRefusal&) {}),
                  FileError);

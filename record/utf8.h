@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wordbloom {
+
+// UTF-8, the form text takes in memory.
+
+inline constexpr char32_t kReplacement = 0xFFFD;
+
+struct Utf8Character {
+    char32_t codePoint;
+    std::size_t length; // in bytes
+};
+
+void appendUtf8(std::string& out, char32_t c);
+
+// Reads one UTF-8 sequence at the front of text: its code point and length,
+// or nothing when the bytes are not well-formed UTF-8.
+std::optional<Utf8Character> decodeUtf8(std::string_view text);
+
+// Keeps well-formed UTF-8 and puts U+FFFD for each byte that is not.
+std::string sanitizeUtf8(std::string_view bytes);
+
+// True for well-formed UTF-8; `longest` gets the length in bytes of its
+// longest character.
+bool isWellFormedUtf8(std::string_view bytes, std::size_t& longest);
+
+} // namespace wordbloom
