@@ -120,7 +120,9 @@ TEST_F(FaultTest, AFullDiskWritesNoHalfLineAndTheSaveCanBeRepeated) {
             playToEnd();
             app().game().save();
             EXPECT_TRUE(shownOnce("ディスクの空き容量が不足しています"));
+            EXPECT_NE(prompter.shown[0].text.find("保存できませんでした"), std::string::npos);
             EXPECT_EQ(view.historyRows.size(), 1U);
+            EXPECT_EQ(app().game().state().newAnswers, 1); // the result stays for a second try
             rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
             ::getrlimit(RLIMIT_FSIZE, &unlimited);
             unlimited.rlim_cur = unlimited.rlim_max;

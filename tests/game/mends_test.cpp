@@ -11,47 +11,6 @@ namespace {
 using K = AnswerKind;
 using Texts = std::vector<std::string>;
 
-Message forbidden(const std::string& text) {
-    return {text, "不正文字", MessageIcon::Critical, MessageButtons::Ok};
-}
-
-TEST_F(GameTest, AnUnusableTopicIsRefusedEverywhereAndTouchesNothing) {
-    temp.write("履歴.txt",
-               cp932("\"2024/01/15\",\"09:00:00\",\"C:x\",1,1,0,0,1,\"0.02/秒\",\"60秒\"\r\n"));
-    app();
-    const std::string before = temp.listing();
-    const std::pair<const char*, const char*> topics[] = {
-        {"a/b", "a/b に含まれる / は使えません"},
-        {"../x", "../x に含まれる / は使えません"},
-        {"tab\there", "tab\there に含まれる U+0009 は使えません"},
-        {"a\\b|c", "a\\b|c に含まれる | は使えません"},
-    };
-    for (const auto& [topic, text] : topics) {
-        prompter.shown.clear();
-        view.topic = topic;
-        view.panelTopicText = topic;
-        view.answerBox = "すし";
-        app().game().startWithShownTopic();
-        EXPECT_TRUE(app().game().submitAnswer("すし"));
-        app().game().showKnownAnswers();
-        app().game().pickTopic();
-        app().openTopicPanel();
-        app().topicPanel().pickTopic();
-        app().topicPanel().clearTopicData();
-        EXPECT_EQ(prompter.shown, std::vector<Message>(7, forbidden(text))) << topic;
-        EXPECT_EQ(view.answerBox, "すし");
-        EXPECT_EQ(view.topic, topic);
-        EXPECT_FALSE(app().game().state().countingDown());
-        EXPECT_TRUE(view.answerRows.empty());
-    }
-    prompter.shown.clear();
-    view.topic = "好きな色";
-    app().takeTopicOfHistoryRow(1); // a topic from a hand-edited play history
-    EXPECT_EQ(prompter.shown, std::vector<Message>{forbidden("C:x に含まれる : は使えません")});
-    EXPECT_EQ(view.topic, "好きな色");
-    EXPECT_EQ(temp.listing(), before);
-}
-
 TEST_F(GameTest, TheEmptyTopicIsAllowed) {
     app();
     view.topic = "";
@@ -85,26 +44,6 @@ TEST_F(GameTest, CountersStopAt32767) {
     EXPECT_EQ(app().game().state().characters, 32767);
     playToEnd();
     EXPECT_EQ(view.label(ResultLabel::Rate), "546.12/秒");
-}
-
-TEST_F(GameTest, AFailedSaveIsReportedAndCanBeRepeatedOnceMended) {
-    startGame();
-    answer("すし");
-    playToEnd();
-    std::filesystem::remove(temp.path() / "履歴.txt");
-    std::filesystem::create_directory(temp.path() / "履歴.txt");
-    app().game().save();
-    ASSERT_EQ(prompter.shown.size(), 1U);
-    EXPECT_EQ(prompter.shown[0].title, "ファイルエラー");
-    EXPECT_NE(prompter.shown[0].text.find("履歴.txt"), std::string::npos);
-    EXPECT_NE(prompter.shown[0].text.find("保存できませんでした"), std::string::npos);
-    EXPECT_TRUE(view.historyRows.empty());
-    EXPECT_EQ(app().game().state().newAnswers, 1);
-
-    std::filesystem::remove(temp.path() / "履歴.txt");
-    app().game().save();
-    EXPECT_EQ(view.historyRows.size(), 1U);
-    EXPECT_NE(temp.read("履歴.txt"), "");
 }
 
 TEST_F(GameTest, AFailedAutoSaveAtTheEndOfAGameIsReported) {

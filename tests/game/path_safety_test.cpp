@@ -73,6 +73,22 @@ TEST_F(PathSafety, HostileTopicsTypedIntoEitherTopicBoxNameNoFile) {
             EXPECT_TRUE(message.text.starts_with(topic)) << message.text;
             EXPECT_TRUE(message.text.ends_with(" は使えません")) << message.text;
         }
+        EXPECT_FALSE(dataApp().game().state().countingDown());
+        EXPECT_TRUE(view.answerRows.empty());
+    }
+    // The character reported is the last one found in the order of the check;
+    // a control character is named by its code.
+    const std::pair<const char*, const char*> reported[] = {
+        {"a\\b|c", "a\\b|c に含まれる | は使えません"},
+        {"C:\\x", "C:\\x に含まれる : は使えません"},
+        {"tab\there", "tab\there に含まれる U+0009 は使えません"},
+    };
+    for (const auto& [topic, text] : reported) {
+        prompter.shown.clear();
+        view.topic = topic;
+        dataApp().game().startWithShownTopic();
+        ASSERT_EQ(prompter.shown.size(), 1U);
+        EXPECT_EQ(prompter.shown[0].text, text);
     }
     EXPECT_EQ((fs::exists("/tmp/x.txt") ? "x" : "") + temp.listing(), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path() / "data"), fs::directory_iterator()),
