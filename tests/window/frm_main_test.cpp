@@ -15,18 +15,86 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 
 using namespace wordbloom;
 using namespace wordbloom::testing;
+
+namespace {
+
+// A random source that cannot give its first number, as one with nothing to
+// draw from would; every later number is 0.5.
+class FirstDrawFails final : public RandomSource {
+public:
+    float nextUniform() override {
+        if (!m_failed) {
+            m_failed = true;
+            throw std::runtime_error("no random number to be had");
+        }
+        return 0.5F;
+    }
+
+private:
+    bool m_failed = false;
+};
+
+// Whether a pixel of a caption stands out from what lies under it: fainter
+// edges of a glyph's smoothing go unseen.
+bool seen(QRgb ink, QRgb under) {
+    constexpr int kFaintest = 32;
+    return std::abs(qRed(ink) - qRed(under)) > kFaintest ||
+           std::abs(qGreen(ink) - qGreen(under)) > kFaintest ||
+           std::abs(qBlue(ink) - qBlue(under)) > kFaintest;
+}
+
+// The controls in `panel` whose caption something else paints over in the
+// window as it is shown. A caption's pixels are those where the control,
+// painted alone, differs from itself painted without its caption.
+QStringList coveredCaptions(QWidget& panel) {
+    QWidget& window = *panel.window();
+    const QImage shown = window.grab().toImage();
+    QStringList covered;
+    for (QWidget* control : panel.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(control);
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        const QString caption = label ? label->text() : button ? button->text() : QString();
+        if (caption.isEmpty() || !control->isVisible()) {
+            continue;
+        }
+        const auto setCaption = [label, button](const QString& text) {
+            label ? label->setText(text) : button->setText(text);
+        };
+        const QImage alone = control->grab().toImage();
+        setCaption(QString());
+        const QImage bare = control->grab().toImage();
+        setCaption(caption);
+        const QPoint at = control->mapTo(&window, QPoint());
+        bool whole = true;
+        for (int y = 0; y < alone.height() && whole; ++y) {
+            for (int x = 0; x < alone.width() && whole; ++x) {
+                whole = !seen(alone.pixel(x, y), bare.pixel(x, y)) ||
+                        alone.pixel(x, y) == shown.pixel(at + QPoint(x, y));
+            }
+        }
+        if (!whole) {
+            covered << control->objectName();
+        }
+    }
+    return covered;
+}
+
+} // namespace
 
 class FrmMainTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installFontSubstitutions(); }
-    void everyControlIsInItsPlace_data();
-    void everyControlIsInItsPlace();
+    void theTimeBarFillsItsTrackAndEmptiesOnTime();
+    void theAnswerBoxShowsAnswersInTheLargeFont();
+    void noControlCoversAnotherOnesCaption();
     void startUpReportsARejectedTopicBeforeTheWindowShows();
     void aStartUpFailureShowsNothingAndReportsTheFile();
     void aWholeGameIsPlayedWithKeysAndClicks();
@@ -35,109 +103,56 @@ private slots:
     void theHistoryAndTheTopicPanelAreBrowsedAndCleared();
     void onlyAPickFromTheListCountsAsPicking();
     void tabMovesThroughTheControlsInOrder();
+    void aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data();
+    void aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt();
+    void anUnexpectedFailureIsShownAndTheWindowKeepsWorking();
+    // End asks the application to quit, after which no modal box waits for an
+    // answer any more: this test comes last.
     void helpOpensBesideTheGameAndEndClosesIt();
-    void screenshot();
 };
 
-void FrmMainTest::everyControlIsInItsPlace_data() {
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<QString>("tip");
-    const auto row = [](const char* name, const char* parent, QRect twips, bool visible,
-                        const char* text = "", double points = 9, const char* tip = "") {
-        QTest::newRow(name) << QString::fromUtf8(parent) << twips << visible
-                            << QString::fromUtf8(text) << points << QString::fromUtf8(tip);
-    };
-    row("Image1", "frmMain", {150, 150, 4860, 945}, true);
-    row("cmdStart", "frmMain", {5175, 150, 840, 915}, true, "スタート", 9,
-        "ゲームをスタートします");
-    row("cmdHozon", "frmMain", {6000, 150, 840, 915}, true, "保存", 9, "データを保存します");
-    row("cmdClear", "frmMain", {6825, 150, 840, 915}, true, "クリア", 9,
-        "履歴データをクリアします");
-    row("cmdHelp", "frmMain", {7650, 150, 840, 915}, true, "ヘルプ", 9, "ヘルプファイルを開きます");
-    row("cmdEnd", "frmMain", {8475, 150, 840, 915}, true, "終了", 9, "プログラムを終了します");
-    row("Line1_1", "frmMain", {150, 1260, 9150, 15}, true);
-    row("Line1_0", "frmMain", {150, 1275, 9150, 15}, true);
-    row("fraRireki", "frmMain", {130, 1300, 9240, 5370}, false);
-    row("cboMondai2", "fraRireki", {150, 300, 6090, 435}, false, "Combo1", 15.75);
-    row("cmdRenClr", "fraRireki", {6375, 300, 1290, 390}, false, "履歴削除", 11.25);
-    row("cmdModoru", "fraRireki", {7800, 300, 1290, 390}, false, "戻る", 11.25);
-    row("lstRendata2", "fraRireki", {150, 825, 2640, 4335}, false, "", 11.25);
-    row("msgRireki3", "fraRireki", {2925, 825, 6165, 4395}, false, "", 11.25);
-    row("Frame1", "frmMain", {130, 1300, 9240, 5370}, true);
-    row("imgStart1", "Frame1", {180, 270, 480, 480}, true);
-    row("imgStart2", "Frame1", {180, 270, 480, 480}, true);
-    row("imgStart3", "Frame1", {180, 270, 480, 480}, true);
-    row("Label1_1", "Frame1", {900, 195, 1155, 330}, true, "プレイ秒数", 11.25);
-    row("cboJikan", "Frame1", {900, 450, 1065, 405}, true, "60", 14.25);
-    row("chkAs", "Frame1", {2100, 450, 420, 420}, true, "", 9, "履歴の自動保存を制御します");
-    row("Frame2", "Frame1", {3000, 150, 5955, 735}, true);
-    row("lblOk", "Frame2", {150, 180, 930, 465}, true, "", 20.25);
-    row("lblChu", "Frame2", {1125, 180, 930, 465}, true, "", 20.25);
-    row("lblNg", "Frame2", {2100, 180, 930, 465}, true, "", 20.25);
-    row("lblMoji_T", "Frame2", {3150, 180, 930, 465}, true, "", 20.25);
-    row("lblByou", "Frame2", {4125, 180, 1680, 465}, true, "", 20.25);
-    row("shpJikanK", "Frame1", {225, 945, 8745, 75}, true);
-    row("shpJikanB", "Frame1", {225, 945, 8745, 75}, true);
-    row("lblHint", "Frame1", {240, 1125, 390, 450}, true, "問", 12,
-        "クリックすると元の文字がわかります");
-    row("cboMondai", "Frame1", {650, 1125, 5025, 435}, true, "一番食べたいもの", 15.75);
-    row("cmdStart2", "Frame1", {5750, 1125, 465, 420}, true, "", 9, "表示中の問いでゲームスタート");
-    row("msgRireki2", "Frame1", {6300, 1125, 2715, 2010}, true);
-    row("Label2_1", "Frame1", {240, 1575, 390, 720}, true, "　答", 12);
-    row("txtKaitou", "Frame1", {650, 1575, 5550, 720}, true, "", 27.75);
-    row("cmdSyousai", "Frame1", {240, 2400, 960, 720}, true, "履歴表示", 9, "履歴を表示します");
-    row("optRendata2", "Frame1", {1425, 2400, 1590, 405}, true, "既存表示", 11.25);
-    row("optRendata", "Frame1", {1425, 2775, 1590, 405}, true, "既存非表示", 11.25);
-    row("lstRenData", "Frame1", {3075, 2400, 3100, 780}, false);
-    row("msgRireki", "Frame1", {225, 3225, 8790, 1965}, true);
+void FrmMainTest::theTimeBarFillsItsTrackAndEmptiesOnTime() {
+    Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
+    session.open();
+    auto* bar = session.find("shpJikanK");
+    const QRect track = session.find("shpJikanB")->geometry();
+    session.click("cmdStart2");
+    session.tick(3 + 10);
+    QCOMPARE(bar->geometry(), QRect(track.topLeft(), QSize(0, track.height())));
+    // The next game starts from the length the game takes as full: the whole track.
+    session.click("cmdStart2");
+    QCOMPARE(bar->geometry(), track);
 }
 
-void FrmMainTest::everyControlIsInItsPlace() {
-    QFETCH(QString, parent);
-    QFETCH(QRect, twips);
-    QFETCH(bool, visible);
-    QFETCH(QString, text);
-    QFETCH(double, points);
-    QFETCH(QString, tip);
+void FrmMainTest::theAnswerBoxShowsAnswersInTheLargeFont() {
     Session session;
+    session.open();
+    auto* box = session.find<QLineEdit>("txtKaitou");
+    QCOMPARE(box->font().family(), QString::fromUtf8(kWindowFontFamily));
+    QCOMPARE(box->font().pointSizeF(), 27.75);
+    // A typed answer stands whole in the box, top to bottom.
+    QVERIFY(QFontMetrics(box->font()).height() <= box->contentsRect().height());
+}
+
+void FrmMainTest::noControlCoversAnotherOnesCaption() {
+    Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
     FrmMain& window = session.open();
-    QCOMPARE(window.size(), QSize(631, 452));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Wordbloom"));
-    auto* widget = session.find(QTest::currentDataTag());
-    QCOMPARE(widget->parentWidget()->objectName(), parent);
-    QCOMPARE(widget->geometry(),
-             rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    QCOMPARE(widget->isVisibleTo(&window), visible);
-    QCOMPARE(widget->toolTip(), tip);
-    QCOMPARE(widget->font().pointSizeF(), points);
-    if (points != 9) {
-        QCOMPARE(widget->font().family(), QString::fromUtf8(kWindowFontFamily));
+    session.click("cmdStart2");
+    session.tick(3);
+    for (const char* answer : {"すし", "すし"}) {
+        session.type(QString::fromUtf8(answer));
+        session.enter();
     }
-    QString shown;
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        shown = label->text();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        shown =
-            qobject_cast<QToolButton*>(widget) &&
-                    static_cast<QToolButton*>(widget)->toolButtonStyle() == Qt::ToolButtonIconOnly
-                ? QString()
-                : button->text();
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        shown = combo->currentText();
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        shown = edit->text();
-    }
-    QCOMPARE(shown, text);
+    session.tick(10); // every counter shows a value
+    QCOMPARE(coveredCaptions(window).join(QLatin1Char(' ')), QString());
+    session.click("cmdSyousai"); // the topic panel, over the game panel
+    QCOMPARE(coveredCaptions(*session.find("fraRireki")).join(QLatin1Char(' ')), QString());
 }
 
 void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     Session session(cp932("一番食べたいもの\r\na/b\r\n好きな色\r\n"), "30,1\r\n");
     const auto seen = answerNextBox(QMessageBox::Ok);
-    FrmMain& window = session.open();
+    session.open();
     QCOMPARE(seen->text, QStringLiteral("a/b に含まれる / は使えませんので飛ばします"));
     QCOMPARE(seen->title, QStringLiteral("不正文字"));
     QCOMPARE(seen->icon, QMessageBox::Critical);
@@ -151,7 +166,6 @@ void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     QCOMPARE(session.find<QComboBox>("cboJikan")->currentText(), QStringLiteral("30"));
     QVERIFY(session.find<QToolButton>("chkAs")->isChecked());
     QVERIFY(session.find<QRadioButton>("optRendata")->isChecked());
-    QCOMPARE(window.app().game().state().barFullWidth, 8745);
 }
 
 void FrmMainTest::aStartUpFailureShowsNothingAndReportsTheFile() {
@@ -371,24 +385,93 @@ void FrmMainTest::helpOpensBesideTheGameAndEndClosesIt() {
     QVERIFY(window.help().window() == nullptr || !window.help().window()->isVisible());
 }
 
-void FrmMainTest::screenshot() {
-    Session session;
-    session.folder.write(
-        "履歴.txt",
-        cp932("\"2024/01/14\",\"20:00:00\",\"好きな色\",5,3,1,1,9,\"0.15/秒\",\"60秒\"\r\n"));
-    session.folder.write("一番食べたいもの.txt", cp932("すし\r\n"));
+void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("clear confirmation")
+        << QStringLiteral("cmdClear") << QStringLiteral("クリア確認") << QMessageBox::Cancel;
+    QTest::newRow("file error") << QStringLiteral("msgRireki") << QStringLiteral("ファイルエラー")
+                                << QMessageBox::Ok;
+}
+
+void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
+    QFETCH(QString, opener);
+    QFETCH(QString, title);
+    QFETCH(QMessageBox::StandardButton, answer);
+    Session session(cp932("一番食べたいもの\r\n好きな色\r\n"), "10,1\r\n");
+    const std::string earlier =
+        cp932("\"2024/01/14\",\"20:00:00\",\"好きな色\",2,2,0,0,2,\"0.03/秒\",\"60秒\"\r\n");
+    session.folder.write("履歴.txt", earlier);
+    // The earlier game's topic cannot be read: a click on its row shows a file error.
+    std::filesystem::create_directory(session.folder.path() / "好きな色.txt");
     session.open();
     session.click("cmdStart2");
     session.tick(3);
-    for (const char* answer : {"すし", "カレー", "すし", "ハンバーグ"}) {
-        session.type(QString::fromUtf8(answer));
-        session.enter();
+    session.type(QStringLiteral("すし"));
+    session.enter();
+    session.tick(8); // two seconds left
+    auto* bar = session.find("shpJikanK");
+    const int barBeforeBox = bar->width();
+
+    bool startEnabledUnderBox = true;
+    int barUnderBox = -1;
+    std::string historyUnderBox;
+    const auto seen = answerNextBox(answer, [&] {
+        session.tick(5); // the time runs out while the box waits for the player
+        startEnabledUnderBox = session.find("cmdStart")->isEnabled();
+        barUnderBox = bar->width();
+        historyUnderBox = session.folder.read("履歴.txt");
+    });
+    if (opener == QStringLiteral("msgRireki")) {
+        auto* history = session.find<FlexGrid>("msgRireki");
+        QTest::mouseClick(history->viewport(), Qt::LeftButton, {},
+                          history->visualRect(history->model()->index(0, 3)).center());
+    } else {
+        session.click("cmdClear");
     }
-    session.type(QStringLiteral("オムライ"));
-    session.tick(20);
-    const QImage image = session.window->grab().toImage();
-    QCOMPARE(image.size(), QSize(631, 452));
-    QVERIFY(image.save(QStringLiteral(WORDBLOOM_SCREENSHOT)));
+    QCOMPARE(seen->title, title);
+    // The ticks under the box were not handled: the game went on, nothing was saved.
+    QVERIFY(!startEnabledUnderBox);
+    QCOMPARE(barUnderBox, barBeforeBox);
+    QCOMPARE(historyUnderBox, earlier);
+
+    // The first tick after the box ends the game of ten seconds and saves it once.
+    session.tick();
+    QCOMPARE(bar->width(), 0);
+    QVERIFY(session.find("cmdStart")->isEnabled());
+    QCOMPARE(session.label("lblMoji_T"), QStringLiteral("2"));
+    QCOMPARE(session.folder.read("履歴.txt"),
+             earlier + cp932("\"2024/01/15\",\"09:00:17\",\"一番食べたいもの\",1,1,0,0,2,"
+                             "\"0.20/秒\",\"10秒\"\r\n"));
+    QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 3U);
+}
+
+void FrmMainTest::anUnexpectedFailureIsShownAndTheWindowKeepsWorking() {
+    FirstDrawFails random;
+    Session session;
+    session.open(random);
+    const auto seen = answerNextBox(QMessageBox::Ok);
+    session.click("cmdStart");
+    QCOMPARE(seen->title, QStringLiteral("Wordbloom"));
+    QCOMPARE(seen->text,
+             QStringLiteral("予期しないエラーが起きました。\n\nno random number to be had"));
+    QCOMPARE(seen->icon, QMessageBox::Critical);
+    QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    auto* topic = session.find<QComboBox>("cboMondai");
+    QCOMPARE(topic->currentText(), QStringLiteral("一番食べたいもの"));
+    QVERIFY(session.find("cmdStart")->isEnabled());
+
+    // The next click draws a topic and a whole game is played.
+    session.click("cmdStart");
+    QCOMPARE(topic->currentText(), QStringLiteral("好きな色"));
+    session.tick(3);
+    session.type(QStringLiteral("赤"));
+    session.enter();
+    QCOMPARE(session.label("lblOk"), QStringLiteral("1"));
+    session.tick(60);
+    QVERIFY(session.find("cmdStart")->isEnabled());
+    QCOMPARE(session.label("lblMoji_T"), QStringLiteral("1"));
 }
 
 QTEST_MAIN(FrmMainTest)

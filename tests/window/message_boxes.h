@@ -4,12 +4,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace wordbloom::testing {
 
 // Answers the next modal message box with `button` once it is up, and keeps
-// its title, text and icon for the test to look at.
+// its title, text and icon for the test to look at. `whileOpen` runs first,
+// with the box still up.
 struct SeenBox {
     QString title;
     QString text;
@@ -17,11 +19,12 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
 };
 
-inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button) {
+inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button,
+                                              const std::function<void()>& whileOpen = {}) {
     auto seen = std::make_shared<SeenBox>();
     auto* poll = new QTimer;
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, seen, button] {
+    QObject::connect(poll, &QTimer::timeout, [poll, seen, button, whileOpen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             return;
@@ -32,6 +35,9 @@ inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button
         seen->text = box->text();
         seen->icon = box->icon();
         seen->buttons = box->standardButtons();
+        if (whileOpen) {
+            whileOpen();
+        }
         box->button(button)->click();
     });
     poll->start();

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -26,8 +27,15 @@ struct Session {
         folder.write("題目.txt", topics);
         folder.write("履歴.txt", "");
     }
-    FrmMain& open() {
-        window = std::make_unique<FrmMain>(WorkDir(folder.path()), clock, random);
+    FrmMain& open() { return open(random); }
+    // Opens the window with a random source of the test's own.
+    FrmMain& open(RandomSource& source) {
+        window = std::make_unique<FrmMain>(WorkDir(folder.path()), clock, source);
+        // Every tick comes from the test: the window's own one-second timers
+        // would add ticks at moments no test chooses.
+        for (const char* timer : {"tmrStart", "tmrBp"}) {
+            window->findChild<QTimer*>(QString::fromLatin1(timer))->stop();
+        }
         window->startUp();
         window->show();
         QCoreApplication::processEvents();
