@@ -26,7 +26,11 @@ constexpr std::string_view kRandomCharacters =
 // tells whether the writer still lives, the random part keeps the name from
 // being guessed in advance.
 std::string temporaryPrefix(const std::filesystem::path& target) {
-    return "." + target.filename().string() + ".tmp";
+    // Built by appending: GCC 12 warns wrongly about the operator+ chain at -O3.
+    std::string prefix = ".";
+    prefix += target.filename().string();
+    prefix += ".tmp";
+    return prefix;
 }
 
 bool isRandomPart(std::string_view text) {
