@@ -72,6 +72,9 @@ private:
     void resetForNewGame(bool emptyTopicBox);
     bool loadTopic(const std::string& topic);
     void loadKnownAnswers(const std::string& topic);
+    // Loads and shows the shown topic's known answers; false when the topic
+    // was refused.
+    bool showKnownAnswersOfShownTopic();
     void showCounters();
     void endGame();
     void setStartEnabled(bool enabled);

@@ -18,12 +18,9 @@ std::size_t drawIndex(std::size_t count, float r) {
 } // namespace
 
 void GameSession::pickTopic() {
-    const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
-    if (!topic) {
+    if (!showKnownAnswersOfShownTopic()) {
         return;
     }
-    loadKnownAnswers(*topic);
-    m_view.setKnownAnswersVisible(true);
     // The focus cannot go to a disabled button during a countdown or a game.
     if (m_startEnabled) {
         m_view.focusStartButton();
@@ -58,12 +55,17 @@ void GameSession::startWithShownTopic() {
 }
 
 void GameSession::showKnownAnswers() {
+    showKnownAnswersOfShownTopic();
+}
+
+bool GameSession::showKnownAnswersOfShownTopic() {
     const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
     if (!topic) {
-        return;
+        return false;
     }
     loadKnownAnswers(*topic);
     m_view.setKnownAnswersVisible(true);
+    return true;
 }
 
 void GameSession::hideKnownAnswers() {
