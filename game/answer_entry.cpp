@@ -2,6 +2,7 @@
 #include "record/checked_topic.h"
 #include "record/code_page.h"
 #include "record/formats.h"
+#include "record/messages.h"
 
 #include <algorithm>
 
@@ -47,8 +48,7 @@ bool GameSession::submitAnswer(const std::string& typed) {
         try {
             appendAssociation(m_dir, topic, answer);
         } catch (const FileError& error) {
-            failures.emplace_back(error, "新しい回答をお題の連想リストに書き込めませんでした。"
-                                         "ゲームはこのまま続けられます。");
+            failures.emplace_back(error, failed::kNewAnswerToList);
         }
         m_associations.append(answer);
         m_view.knownAnswerAdded(m_associations);
@@ -70,8 +70,7 @@ bool GameSession::submitAnswer(const std::string& typed) {
             m_dir, topic,
             {formatDate(now), formatTime(now), formatGameNumber(m_state.gameNumber), answer});
     } catch (const FileError& error) {
-        failures.emplace_back(error, "回答をお題の履歴に書き込めませんでした。"
-                                     "ゲームはこのまま続けられます。");
+        failures.emplace_back(error, failed::kAnswerToLog);
     }
 
     showCounters();

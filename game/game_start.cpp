@@ -81,7 +81,7 @@ void GameSession::takeTopic(const std::string& shown) {
     try {
         entries = readAssociationList(m_dir, *topic);
     } catch (const FileError& error) {
-        reportFileError(error, "お題のファイルを読み込めませんでした。");
+        reportFileError(error, failed::kReadTopicFiles);
         return;
     }
     m_view.showTopic(*topic);
@@ -121,7 +121,7 @@ bool GameSession::loadTopic(const std::string& topic) {
     } catch (const FileError& error) {
         // Without the topic's files the game cannot be judged: the start is
         // called off and the player can try again once the file is mended.
-        reportFileError(error, "お題のファイルを読み込めないため、ゲームを始められません。");
+        reportFileError(error, failed::kStartWithoutTopicFiles);
         m_state.phase = m_state.playClockRunning() ? Phase::Playing
                         : m_state.gameLength > 0   ? Phase::Over
                                                    : Phase::Idle;
@@ -141,7 +141,7 @@ void GameSession::loadKnownAnswers(const std::string& topic) {
     try {
         m_associations.assign(readAssociationList(m_dir, topic));
     } catch (const FileError& error) {
-        reportFileError(error, "お題のファイルを読み込めませんでした。");
+        reportFileError(error, failed::kReadTopicFiles);
         return;
     }
     m_view.showKnownAnswers(m_associations);

@@ -53,8 +53,7 @@ void PlaySettings::save() {
     try {
         saveSettings(m_dir, m_values);
     } catch (const FileError& error) {
-        m_prompter.ask(fileErrorMessage(
-            error, "設定を保存できませんでした。この設定は次に起動したときには戻ります。"));
+        m_prompter.ask(fileErrorMessage(error, failed::kSaveSettings));
     }
 }
 

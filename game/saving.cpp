@@ -1,6 +1,7 @@
 #include "game_session.h"
 #include "record/checked_topic.h"
 #include "record/formats.h"
+#include "record/messages.h"
 
 namespace wordbloom {
 
@@ -22,9 +23,7 @@ void GameSession::save() {
     try {
         appendPlayRecord(m_dir, result);
     } catch (const FileError& error) {
-        reportFileError(error,
-                        "ゲームの記録を保存できませんでした。ゲームの結果はそのまま残っています。"
-                        "問題を直してから、もう一度「保存」を押してください。");
+        reportFileError(error, failed::kSaveGame);
         return;
     }
     if (m_saved) {

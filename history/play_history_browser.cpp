@@ -54,8 +54,7 @@ void PlayHistoryBrowser::clear() {
     try {
         clearPlayHistoryFile(m_dir);
     } catch (const FileError& error) {
-        m_prompter.ask(fileErrorMessage(
-            error, "履歴データをクリアできませんでした。履歴はそのまま残っています。"));
+        m_prompter.ask(fileErrorMessage(error, failed::kClearPlayHistory));
         return;
     }
     m_rows.clearRows();

@@ -22,7 +22,7 @@ void TopicPanel::show(const std::string& shown) {
     try {
         m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, *topic); });
     } catch (const FileError& error) {
-        m_prompter.ask(fileErrorMessage(error, "お題の履歴を読み込めませんでした。"));
+        m_prompter.ask(fileErrorMessage(error, failed::kReadTopicHistory));
         return;
     }
     m_content = std::move(loaded);
@@ -63,7 +63,7 @@ void TopicPanel::clearTopicData() {
     try {
         clearTopicFiles(m_dir, *topic);
     } catch (const FileError& error) {
-        m_prompter.ask(fileErrorMessage(error, "お題のデータをクリアできませんでした。"));
+        m_prompter.ask(fileErrorMessage(error, failed::kClearTopicData));
         return;
     }
     m_content.clear();

@@ -81,6 +81,11 @@ Message clearTopicConfirmation(std::string_view topic) {
             MessageIcon::Exclamation, MessageButtons::OkCancel};
 }
 
+Message unexpectedErrorMessage(std::string_view what) {
+    return {"予期しないエラーが起きました。\n\n" + std::string(what), "Wordbloom",
+            MessageIcon::Critical, MessageButtons::Ok};
+}
+
 Message fileErrorMessage(const FileError& error, std::string_view whatFailed) {
     return {std::string(whatFailed) + "\n\nファイル: " + elideForMessage(error.fileName()) +
                 "\n理由: " + error.description() + "\n（エラー番号 " +

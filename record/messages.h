@@ -36,4 +36,28 @@ inline constexpr const char* kLoadingTopicHistory = "お題の履歴を読み込
 // the system's reason.
 Message fileErrorMessage(const FileError& error, std::string_view whatFailed);
 
+// What could not be done, for fileErrorMessage.
+namespace failed {
+inline constexpr const char* kNewAnswerToList =
+    "新しい回答をお題の連想リストに書き込めませんでした。ゲームはこのまま続けられます。";
+inline constexpr const char* kAnswerToLog =
+    "回答をお題の履歴に書き込めませんでした。ゲームはこのまま続けられます。";
+inline constexpr const char* kReadTopicFiles = "お題のファイルを読み込めませんでした。";
+inline constexpr const char* kStartWithoutTopicFiles =
+    "お題のファイルを読み込めないため、ゲームを始められません。";
+inline constexpr const char* kSaveSettings =
+    "設定を保存できませんでした。この設定は次に起動したときには戻ります。";
+inline constexpr const char* kSaveGame =
+    "ゲームの記録を保存できませんでした。ゲームの結果はそのまま残っています。"
+    "問題を直してから、もう一度「保存」を押してください。";
+inline constexpr const char* kClearPlayHistory =
+    "履歴データをクリアできませんでした。履歴はそのまま残っています。";
+inline constexpr const char* kReadTopicHistory = "お題の履歴を読み込めませんでした。";
+inline constexpr const char* kClearTopicData = "お題のデータをクリアできませんでした。";
+inline constexpr const char* kAnyFile = "ファイルを扱えませんでした。";
+} // namespace failed
+
+// Something that should never happen did, inside one of the player's actions.
+Message unexpectedErrorMessage(std::string_view what);
+
 } // namespace wordbloom

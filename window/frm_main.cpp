@@ -59,10 +59,9 @@ void FrmMain::run(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const FileError& error) {
-        m_prompter.ask(fileErrorMessage(error, "ファイルを扱えませんでした。"));
+        m_prompter.ask(fileErrorMessage(error, failed::kAnyFile));
     } catch (const std::exception& error) {
-        m_prompter.ask({std::string("予期しないエラーが起きました。\n\n") + error.what(),
-                        "Wordbloom", MessageIcon::Critical, MessageButtons::Ok});
+        m_prompter.ask(unexpectedErrorMessage(error.what()));
     }
     m_busy = false;
 }
