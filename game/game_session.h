@@ -71,7 +71,9 @@ public:
 private:
     void resetForNewGame(bool emptyTopicBox);
     bool loadTopic(const std::string& topic);
-    void loadKnownAnswers(const std::string& topic);
+    // Reads and shows the topic's known answers; false, after telling the
+    // player, when its list cannot be read.
+    bool loadKnownAnswers(const std::string& topic);
     // Loads and shows the shown topic's known answers; false when the topic
     // was refused.
     bool showKnownAnswersOfShownTopic();

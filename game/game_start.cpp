@@ -77,16 +77,9 @@ void GameSession::takeTopic(const std::string& shown) {
     if (!topic) {
         return;
     }
-    std::vector<std::string> entries;
-    try {
-        entries = readAssociationList(m_dir, *topic);
-    } catch (const FileError& error) {
-        reportFileError(error, failed::kReadTopicFiles);
-        return;
+    if (loadKnownAnswers(*topic)) {
+        m_view.showTopic(*topic);
     }
-    m_view.showTopic(*topic);
-    m_associations.assign(std::move(entries));
-    m_view.showKnownAnswers(m_associations);
 }
 
 void GameSession::forgetKnownAnswers() {
@@ -137,14 +130,15 @@ bool GameSession::loadTopic(const std::string& topic) {
     return true;
 }
 
-void GameSession::loadKnownAnswers(const std::string& topic) {
+bool GameSession::loadKnownAnswers(const std::string& topic) {
     try {
         m_associations.assign(readAssociationList(m_dir, topic));
     } catch (const FileError& error) {
         reportFileError(error, failed::kReadTopicFiles);
-        return;
+        return false;
     }
     m_view.showKnownAnswers(m_associations);
+    return true;
 }
 
 } // namespace wordbloom

@@ -13,14 +13,10 @@ void TopicPanel::prepare(const std::vector<std::string>& topics) {
     m_view.setPanelTopicList(topics);
 }
 
-void TopicPanel::show(const std::string& shown) {
-    const auto topic = checkedTopic(m_prompter, shown);
-    if (!topic) {
-        return;
-    }
+void TopicPanel::show(const std::string& topic) {
     TopicHistory loaded;
     try {
-        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, *topic); });
+        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, topic); });
     } catch (const FileError& error) {
         m_prompter.ask(fileErrorMessage(error, failed::kReadTopicHistory));
         return;
@@ -30,16 +26,17 @@ void TopicPanel::show(const std::string& shown) {
     m_view.setTopicPanelVisible(true);
 }
 
-void TopicPanel::open(const std::string& topic) {
-    if (!checkedTopic(m_prompter, topic)) {
-        return;
+void TopicPanel::open(const std::string& shown) {
+    if (const auto topic = checkedTopic(m_prompter, shown)) {
+        m_view.setPanelTopic(shown);
+        show(*topic);
     }
-    m_view.setPanelTopic(topic);
-    show(topic);
 }
 
 void TopicPanel::pickTopic() {
-    show(m_view.panelTopic());
+    if (const auto topic = checkedTopic(m_prompter, m_view.panelTopic())) {
+        show(*topic);
+    }
 }
 
 bool TopicPanel::close() {

@@ -34,7 +34,8 @@ public:
     const TopicHistory& content() const { return m_content; }
 
 private:
-    void show(const std::string& shown);
+    // Loads and shows a checked topic, in the form the files keep it.
+    void show(const std::string& topic);
 
     WorkDir m_dir;
     TopicPanelView& m_view;

@@ -6,11 +6,12 @@
 namespace wordbloom {
 
 std::optional<std::string> checkedTopic(Prompter& prompter, std::string_view topic) {
-    if (const auto refusal = refuseTopic(topic)) {
+    auto checked = checkTopic(topic);
+    if (const auto* refusal = std::get_if<TopicRefusal>(&checked)) {
         prompter.ask(unusableTopicMessageBox(topic, *refusal));
         return std::nullopt;
     }
-    return storedTopic(topic);
+    return std::get<std::string>(std::move(checked));
 }
 
 } // namespace wordbloom

@@ -24,10 +24,11 @@ void loadTopicList(const WorkDir& dir, const std::function<void(const std::strin
     const std::string text = decodeHandEditedText(dir.readAll(kTopicListFileName));
     FieldReader reader(text);
     while (const auto candidate = reader.readField()) {
-        if (const auto refusal = refuseTopic(*candidate)) {
+        const auto checked = checkTopic(*candidate);
+        if (const auto* refusal = std::get_if<TopicRefusal>(&checked)) {
             onRejected(*candidate, *refusal);
         } else {
-            onAccepted(storedTopic(*candidate));
+            onAccepted(std::get<std::string>(checked));
         }
     }
 }

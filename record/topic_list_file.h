@@ -26,7 +26,7 @@ std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& re
 inline constexpr const char* kForbiddenCharacterTitle = "不正文字";
 
 // Reads "題目.txt" one field at a time. Each topic that passes the check of
-// refuseTopic goes to onAccepted in its stored form, each one that fails to
+// checkTopic goes to onAccepted in its stored form, each one that fails to
 // onRejected as read, with the refusal, in file order; one topic's findings
 // never carry over to the next. A file saved as UTF-8 by hand is recognised.
 // A missing file throws FileError FileNotFound.

@@ -63,7 +63,15 @@ std::string storedTopic(std::string_view topic) {
 }
 
 std::optional<TopicRefusal> refuseTopic(std::string_view topic) {
-    const std::string stored = storedTopic(topic);
+    auto checked = checkTopic(topic);
+    if (auto* refusal = std::get_if<TopicRefusal>(&checked)) {
+        return std::move(*refusal);
+    }
+    return std::nullopt;
+}
+
+std::variant<std::string, TopicRefusal> checkTopic(std::string_view topic) {
+    std::string stored = storedTopic(topic);
     const auto character = [](const std::string& shown) {
         return TopicRefusal{TopicRefusal::Kind::Character,
                             " に含まれる " + shown + " は使えません"};
@@ -92,7 +100,7 @@ std::optional<TopicRefusal> refuseTopic(std::string_view topic) {
                             " は「_履歴」で終わり、ほかのお題の履歴ファイルと同じ名前になるため"
                             "使えません"};
     }
-    return std::nullopt;
+    return stored;
 }
 
 } // namespace wordbloom

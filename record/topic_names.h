@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace wordbloom {
 
@@ -38,5 +39,9 @@ struct TopicRefusal {
 // be another topic's answer log. Nothing when the topic can name its files;
 // the empty topic can.
 std::optional<TopicRefusal> refuseTopic(std::string_view topic);
+
+// The same check, made once for a topic about to be used: its stored form
+// when it can be used, otherwise why not.
+std::variant<std::string, TopicRefusal> checkTopic(std::string_view topic);
 
 } // namespace wordbloom
