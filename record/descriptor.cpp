@@ -1,6 +1,7 @@
 #include "descriptor.h"
 
 #include "file_error.h"
+#include "messages.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,9 +13,7 @@ namespace wordbloom {
 namespace {
 
 [[noreturn]] void throwNotARegularFile(std::string_view name) {
-    throw FileError(ErrorNumber::PathAccess, std::string(name),
-                    "通常のファイルではないため、使えません"
-                    "（名前付きパイプやソケット、デバイスなどはデータのファイルになりません）。");
+    throw FileError(ErrorNumber::PathAccess, std::string(name), reason::kNotARegularFile);
 }
 
 struct stat statusOf(int fd, std::string_view name) {

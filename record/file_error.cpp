@@ -1,17 +1,13 @@
 #include "file_error.h"
 
+#include "messages.h"
+
 #include <cerrno>
 #include <cstring>
 
 namespace wordbloom {
 
 namespace {
-
-std::string composeMessage(ErrorNumber number, const std::string& fileName,
-                           const std::string& description) {
-    return "エラー " + std::to_string(static_cast<int>(number)) + ": 「" + fileName + "」 " +
-           description;
-}
 
 struct ErrnoMeaning {
     ErrorNumber number;
@@ -21,34 +17,33 @@ struct ErrnoMeaning {
 ErrnoMeaning meaningOf(int errnoValue) {
     switch (errnoValue) {
     case ENOENT:
-        return {ErrorNumber::FileNotFound, "ファイルが見つかりません。"};
+        return {ErrorNumber::FileNotFound, reason::kFileNotFound};
     case EACCES:
     case EPERM:
     case EROFS:
-        return {ErrorNumber::PermissionDenied, "書き込みまたは読み込みが許可されていません。"};
+        return {ErrorNumber::PermissionDenied, reason::kPermissionDenied};
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return {ErrorNumber::DiskFull, "ディスクの空き容量が不足しています。"};
+        return {ErrorNumber::DiskFull, reason::kDiskFull};
     case EISDIR:
-        return {ErrorNumber::PathAccess,
-                "同じ名前のフォルダーがあるため、ファイルとして使えません。"};
+        return {ErrorNumber::PathAccess, reason::kFolderInTheWay};
     case ENOTDIR:
-        return {ErrorNumber::PathNotFound, "パスが見つかりません。"};
+        return {ErrorNumber::PathNotFound, reason::kPathNotFound};
     case ENAMETOOLONG:
-        return {ErrorNumber::BadFileName, "ファイル名が長すぎます。"};
+        return {ErrorNumber::BadFileName, reason::kFileNameTooLong};
     case EINVAL:
     case EILSEQ:
-        return {ErrorNumber::BadFileName, "ファイル名が正しくありません。"};
+        return {ErrorNumber::BadFileName, reason::kBadFileName};
     default:
-        return {ErrorNumber::DeviceIo, "ファイルの読み書きに失敗しました。"};
+        return {ErrorNumber::DeviceIo, reason::kReadWriteFailed};
     }
 }
 
 } // namespace
 
 FileError::FileError(ErrorNumber number, std::string fileName, std::string description)
-    : std::runtime_error(composeMessage(number, fileName, description)), m_number(number),
+    : std::runtime_error(reason::fileErrorSummary(number, fileName, description)), m_number(number),
       m_fileName(std::move(fileName)), m_description(std::move(description)) {}
 
 FileError fileErrorFromErrno(int errnoValue, const std::string& fileName) {

@@ -1,6 +1,7 @@
 #include "line_breaks.h"
 
 #include "file_error.h"
+#include "messages.h"
 #include "record_text.h"
 
 namespace wordbloom {
@@ -8,8 +9,7 @@ namespace wordbloom {
 void requireSingleLine(std::initializer_list<std::string_view> texts, const std::string& fileName) {
     for (const std::string_view text : texts) {
         if (containsLineBreak(text)) {
-            throw FileError(ErrorNumber::InvalidArgument, fileName,
-                            "改行を含む文字列は書き込めません。");
+            throw FileError(ErrorNumber::InvalidArgument, fileName, reason::kLineBreak);
         }
     }
 }

@@ -11,6 +11,7 @@ namespace {
 
 constexpr const char* kConfirmTitle = "クリア確認";
 constexpr const char* kUnusableTopicTitle = "使えないお題";
+constexpr const char* kForbiddenCharacterTitle = "不正文字";
 
 // Longer texts keep this many characters from each end.
 constexpr std::size_t kElisionKeeps = 30;

@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "file_error.h"
+#include "messages.h"
 #include "record_text.h"
 
 namespace wordbloom {
@@ -14,8 +15,7 @@ std::int16_t readSettingsField(FieldReader& reader, const char* what) {
     const auto field = reader.readField();
     if (!field) {
         throw FileError(ErrorNumber::InputPastEnd, kSettingsFileName,
-                        std::string(what) + "がありません。ファイルには「60,1」のように" +
-                            "プレイ秒数と自動保存の二つの数を書いてください。");
+                        reason::settingsValueMissing(what));
     }
     const Integer16 number = readInteger16(*field);
     switch (number.reading) {
@@ -23,13 +23,12 @@ std::int16_t readSettingsField(FieldReader& reader, const char* what) {
         return number.value;
     case IntegerReading::Overflow:
         throw FileError(ErrorNumber::Overflow, kSettingsFileName,
-                        std::string(what) + "「" + *field +
-                            "」が大きすぎます（-32768 から 32767 まで）。");
+                        reason::settingsValueTooLarge(what, *field));
     case IntegerReading::NotANumber:
         break;
     }
     throw FileError(ErrorNumber::TypeMismatch, kSettingsFileName,
-                    std::string(what) + "「" + *field + "」が数ではありません。");
+                    reason::settingsValueNotANumber(what, *field));
 }
 
 } // namespace
@@ -39,13 +38,12 @@ Settings loadSettings(const WorkDir& dir) {
     // read no further than its start.
     const WorkDir::Prefix prefix = dir.readPrefix(kSettingsFileName, kSettingsReadLimit);
     const std::string text = decodeCp932(prefix.bytes);
-    const FileError tooLarge(ErrorNumber::Overflow, kSettingsFileName,
-                             "ファイルが大きすぎて、はじめの二つの値を読み取れません。");
+    const FileError tooLarge(ErrorNumber::Overflow, kSettingsFileName, reason::kSettingsTooLarge);
     FieldReader reader(text);
     Settings settings;
     try {
-        settings.playLength = readSettingsField(reader, "プレイ秒数（1 つめの値）");
-        settings.autoSave = readSettingsField(reader, "自動保存（2 つめの値）");
+        settings.playLength = readSettingsField(reader, reason::kPlayLengthValue);
+        settings.autoSave = readSettingsField(reader, reason::kAutoSaveValue);
     } catch (const FileError& error) {
         if (!prefix.whole && reader.atEnd()) {
             throw tooLarge;
@@ -58,14 +56,11 @@ Settings loadSettings(const WorkDir& dir) {
     }
     if (settings.playLength <= 0) {
         throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
-                        "プレイ秒数「" + std::to_string(settings.playLength) +
-                            "」は 1 以上でなければなりません。");
+                        reason::playLengthNotPositive(settings.playLength));
     }
     if (settings.autoSave < 0 || settings.autoSave > 2) {
         throw FileError(ErrorNumber::InvalidArgument, kSettingsFileName,
-                        "自動保存「" + std::to_string(settings.autoSave) +
-                            "」は 0（しない）、1（する）、2（しない。スイッチを灰色で表示）の"
-                            "どれかでなければなりません。");
+                        reason::autoSaveOutOfRange(settings.autoSave));
     }
     return settings;
 }

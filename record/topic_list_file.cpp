@@ -15,10 +15,6 @@ std::optional<char> findForbiddenTopicCharacter(std::string_view topic) {
     return found;
 }
 
-std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal) {
-    return std::string(topic) + refusal.reason + "ので飛ばします";
-}
-
 void loadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
                    const std::function<void(const std::string&, const TopicRefusal&)>& onRejected) {
     const std::string text = decodeHandEditedText(dir.readAll(kTopicListFileName));

@@ -19,12 +19,6 @@ inline constexpr std::string_view kForbiddenTopicCharacters = "\\/:,;*?\"<>|";
 // The forbidden character reported for a topic, or nothing when it has none.
 std::optional<char> findForbiddenTopicCharacter(std::string_view topic);
 
-// "<topic> に含まれる <c> は使えませんので飛ばします": the text of the message
-// shown for a topic of the list that is left out.
-std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal);
-
-inline constexpr const char* kForbiddenCharacterTitle = "不正文字";
-
 // Reads "題目.txt" one field at a time. Each topic that passes the check of
 // checkTopic goes to onAccepted in its stored form, each one that fails to
 // onRejected as read, with the refusal, in file order; one topic's findings

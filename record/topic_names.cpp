@@ -1,6 +1,7 @@
 #include "topic_names.h"
 
 #include "code_page.h"
+#include "messages.h"
 #include "topic_list_file.h"
 #include "utf8.h"
 
@@ -73,8 +74,7 @@ std::optional<TopicRefusal> refuseTopic(std::string_view topic) {
 std::variant<std::string, TopicRefusal> checkTopic(std::string_view topic) {
     std::string stored = storedTopic(topic);
     const auto character = [](const std::string& shown) {
-        return TopicRefusal{TopicRefusal::Kind::Character,
-                            " に含まれる " + shown + " は使えません"};
+        return TopicRefusal{TopicRefusal::Kind::Character, reason::topicCharacterRefused(shown)};
     };
     if (const auto forbidden = findForbiddenTopicCharacter(stored)) {
         return character(typedCharacterFor(topic, *forbidden));
@@ -83,22 +83,17 @@ std::variant<std::string, TopicRefusal> checkTopic(std::string_view topic) {
         return character(*control);
     }
     if (answerLogFileName(stored).size() > NAME_MAX) {
-        return TopicRefusal{TopicRefusal::Kind::FileName,
-                            " はファイル名が長すぎます（「_履歴.txt」をつけて " +
-                                std::to_string(NAME_MAX) + " バイトまで）。このお題は使えません"};
+        return TopicRefusal{TopicRefusal::Kind::FileName, reason::topicNameLongerThan(NAME_MAX)};
     }
     const std::string listName = associationListFileName(stored);
     for (const std::string_view gameFile : kGameFiles) {
         if (listName == gameFile) {
             return TopicRefusal{TopicRefusal::Kind::FileName,
-                                " はゲームが使うファイル「" + std::string(gameFile) +
-                                    "」と同じ名前になるため使えません"};
+                                reason::topicNamedLikeGameFile(gameFile)};
         }
     }
     if (stored.ends_with(kAnswerLogSuffix)) {
-        return TopicRefusal{TopicRefusal::Kind::FileName,
-                            " は「_履歴」で終わり、ほかのお題の履歴ファイルと同じ名前になるため"
-                            "使えません"};
+        return TopicRefusal{TopicRefusal::Kind::FileName, reason::kTopicNamedLikeAnAnswerLog};
     }
     return stored;
 }

@@ -2,6 +2,7 @@
 
 #include "descriptor.h"
 #include "file_error.h"
+#include "messages.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,12 +34,10 @@ std::filesystem::path WorkDir::pathOf(std::string_view name) const {
     const std::string text(name);
     if (text == "." || text == ".." || text.find('/') != std::string::npos ||
         text.find('\0') != std::string::npos) {
-        throw FileError(ErrorNumber::BadFileName, text,
-                        "ファイル名が正しくありません。フォルダーの外のファイルは使えません。");
+        throw FileError(ErrorNumber::BadFileName, text, reason::kOutsideTheFolder);
     }
     if (text.size() > NAME_MAX) {
-        throw FileError(ErrorNumber::BadFileName, text,
-                        "ファイル名が長すぎます（" + std::to_string(NAME_MAX) + " バイトまで）。");
+        throw FileError(ErrorNumber::BadFileName, text, reason::fileNameLongerThan(NAME_MAX));
     }
     return m_root / text;
 }

@@ -1,6 +1,7 @@
 #include "start_up_report.h"
 
 #include "record/file_error.h"
+#include "record/messages.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -11,18 +12,12 @@ namespace wordbloom {
 
 QString startUpReport(const std::exception& error, const QString& folder) {
     int number = 0;
-    QString description = QString::fromStdString(error.what());
+    std::string description = error.what();
     if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
         number = static_cast<int>(fileError->number());
-        description = QStringLiteral("「%1」: %2")
-                          .arg(QString::fromStdString(fileError->fileName()),
-                               QString::fromStdString(fileError->description()));
+        description = "「" + fileError->fileName() + "」: " + fileError->description();
     }
-    const QString where =
-        folder.isEmpty() ? QString() : QStringLiteral("データのフォルダー: %1\n\n").arg(folder);
-    return QStringLiteral("実行時エラー '%1':\n\n%2\n\n%3Wordbloom を終了します。")
-        .arg(number)
-        .arg(description, where);
+    return QString::fromStdString(startUpReportText(number, description, folder.toStdString()));
 }
 
 void showStartUpReport(const std::exception& error, const QString& folder) {
@@ -43,8 +38,7 @@ std::filesystem::path workingFolder() {
     if (error) {
         const char* known = std::getenv("PWD");
         throw FileError(ErrorNumber::PathNotFound, known != nullptr ? known : ".",
-                        "データのフォルダーが見つかりません。消されたか、名前が変わったようです。"
-                        "データのファイルがあるフォルダーで起動し直してください。");
+                        reason::kWorkingFolderGone);
     }
     return folder;
 }

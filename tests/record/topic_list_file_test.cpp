@@ -1,4 +1,5 @@
 #include "record/file_error.h"
+#include "record/messages.h"
 #include "record/topic_list_file.h"
 #include "support/temp_dir.h"
 
