@@ -39,7 +39,6 @@ FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget
 FrmMain::~FrmMain() = default;
 
 void FrmMain::startUp() {
-    m_fraRireki->hide();
     QCoreApplication::processEvents();
     m_busy = true;
     try {
@@ -74,11 +73,13 @@ void FrmMain::tmrBp_Timer() {
     run([this] { m_app->game().playClockTick(); });
 }
 
+template <typename Sender, typename Signal>
+void FrmMain::bind(Sender* sender, Signal signal, std::function<void()> verb) {
+    connect(sender, signal, this, [this, verb = std::move(verb)] { run(verb); });
+}
+
 void FrmMain::bindEvents() {
     Wordbloom& app = *m_app;
-    const auto bind = [this](auto* sender, auto signal, std::function<void()> verb) {
-        connect(sender, signal, this, [this, verb = std::move(verb)] { run(verb); });
-    };
     bind(m_cmdStart, &QToolButton::clicked, [&app] { app.game().startWithRandomTopic(); });
     bind(m_cmdStart2, &QToolButton::clicked, [&app] { app.game().startWithShownTopic(); });
     bind(m_cmdHozon, &QToolButton::clicked, [&app] { app.game().save(); });
@@ -87,10 +88,6 @@ void FrmMain::bindEvents() {
     bind(m_optRendata2, &QRadioButton::clicked, [&app] { app.game().showKnownAnswers(); });
     bind(m_cmdClear, &QToolButton::clicked, [&app] { app.history().clear(); });
     bind(m_cmdSyousai, &QToolButton::clicked, [&app] { app.openTopicPanel(); });
-    bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
-    bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
-    bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
-    bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
 
     connect(m_cboJikan, &PickListComboBox::picked, this, [this, &app](int index) {
         const std::string text = m_cboJikan->itemText(index).toStdString();
@@ -112,6 +109,15 @@ void FrmMain::bindEvents() {
     connect(m_cmdEnd, &QToolButton::clicked, this, [this] { endProgram(); });
     connect(m_tmrStart, &QTimer::timeout, this, [this] { tmrStart_Timer(); });
     connect(m_tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
+}
+
+// The topic panel's part of the table, bound when the panel is made.
+void FrmMain::bindTopicPanelEvents() {
+    Wordbloom& app = *m_app;
+    bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
+    bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
+    bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
+    bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
 }
 
 void FrmMain::endProgram() {

@@ -86,9 +86,18 @@ protected:
 
 private:
     void buildControls();
+    // The topic history panel is made the first time it is needed, so that
+    // start-up pays only for the controls it shows.
+    void buildTopicPanel();
+    void ensureTopicPanel();
+    void bindTopicPanelEvents();
+    void setTopicPanelTabOrder();
     // Puts each picture in its control, once the set has rendered them.
     void placePictures(PictureSet& pictures);
     void bindEvents();
+    // Binds a control's signal to a verb of the game, run through run().
+    template <typename Sender, typename Signal>
+    void bind(Sender* sender, Signal signal, std::function<void()> verb);
     void setTabOrder();
     // Runs one handler to completion. A tick that falls while a handler waits
     // on a message box is skipped: the clock catches up at the next tick.
@@ -134,6 +143,8 @@ private:
     FlexGrid* m_msgRireki = nullptr;
     TextListModel* m_associationModel = nullptr;
     TextListModel* m_panelAssociationModel = nullptr;
+    // The panel's topic list, kept until the panel is made.
+    std::vector<std::string> m_panelTopics;
     QTimer* m_tmrStart = nullptr;
     QTimer* m_tmrBp = nullptr;
 };

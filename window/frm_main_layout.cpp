@@ -130,6 +130,13 @@ QListView* listBox(QWidget* parent, const char* name, int left, int top, int wid
     return list;
 }
 
+void chainTabOrder(std::initializer_list<QWidget*> order) {
+    QWidget* const* widgets = order.begin();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    }
+}
+
 } // namespace
 
 void FrmMain::buildControls() {
@@ -212,8 +219,20 @@ void FrmMain::buildControls() {
     setFontSize(m_msgRireki, 9);
     m_msgRireki->applyLayout(playHistoryGridLayout());
 
-    // The topic history panel lies over the game panel.
+    m_tmrStart = new QTimer(this);
+    m_tmrStart->setObjectName(QStringLiteral("tmrStart"));
+    m_tmrBp = new QTimer(this);
+    m_tmrBp->setObjectName(QStringLiteral("tmrBp"));
+    for (QTimer* timer : {m_tmrStart, m_tmrBp}) {
+        timer->setInterval(1000);
+    }
+}
+
+void FrmMain::buildTopicPanel() {
+    // The topic history panel lies over the game panel: made after it, it
+    // stands above it.
     m_fraRireki = control<ClickableFrame>(this, "fraRireki", 130, 1300, 9240, 5370);
+    m_fraRireki->hide();
     m_fraRireki->setFrameShape(QFrame::Box);
     m_fraRireki->setFrameShadow(QFrame::Sunken);
     m_fraRireki->setAutoFillBackground(true);
@@ -229,14 +248,6 @@ void FrmMain::buildControls() {
     m_msgRireki3 = control<FlexGrid>(m_fraRireki, "msgRireki3", 2925, 825, 6165, 4395);
     setFontSize(m_msgRireki3, 11.25);
     m_msgRireki3->setTabKeyNavigation(false);
-
-    m_tmrStart = new QTimer(this);
-    m_tmrStart->setObjectName(QStringLiteral("tmrStart"));
-    m_tmrBp = new QTimer(this);
-    m_tmrBp->setObjectName(QStringLiteral("tmrBp"));
-    for (QTimer* timer : {m_tmrStart, m_tmrBp}) {
-        timer->setInterval(1000);
-    }
 }
 
 void FrmMain::placePictures(PictureSet& pictures) {
@@ -257,14 +268,14 @@ void FrmMain::placePictures(PictureSet& pictures) {
 }
 
 void FrmMain::setTabOrder() {
-    const std::vector<QWidget*> order{
-        m_cmdStart,   m_cmdHozon,   m_cmdClear,    m_cmdHelp,    m_cmdEnd,     m_cboJikan,
-        m_chkAs,      m_msgRireki,  m_txtKaitou,   m_cboMondai,  m_lstRenData, m_cmdStart2,
-        m_msgRireki2, m_optRendata, m_optRendata2, m_cmdSyousai, m_msgRireki3, m_lstRendata2,
-        m_cboMondai2, m_cmdRenClr,  m_cmdModoru};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
+    chainTabOrder({m_cmdStart, m_cmdHozon, m_cmdClear, m_cmdHelp, m_cmdEnd, m_cboJikan, m_chkAs,
+                   m_msgRireki, m_txtKaitou, m_cboMondai, m_lstRenData, m_cmdStart2, m_msgRireki2,
+                   m_optRendata, m_optRendata2, m_cmdSyousai});
+}
+
+void FrmMain::setTopicPanelTabOrder() {
+    chainTabOrder(
+        {m_cmdSyousai, m_msgRireki3, m_lstRendata2, m_cboMondai2, m_cmdRenClr, m_cmdModoru});
 }
 
 } // namespace wordbloom

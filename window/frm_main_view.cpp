@@ -62,6 +62,10 @@ void FrmMain::setTopicList(const std::vector<std::string>& topics) {
 }
 
 void FrmMain::setPanelTopicList(const std::vector<std::string>& topics) {
+    if (m_fraRireki == nullptr) {
+        m_panelTopics = topics;
+        return;
+    }
     setItemsKeepingText(m_cboMondai2, topics);
 }
 
@@ -184,15 +188,29 @@ void FrmMain::setHistoryGridTopRow(std::size_t row) {
     m_msgRireki->setTopRow(row);
 }
 
+void FrmMain::ensureTopicPanel() {
+    if (m_fraRireki != nullptr) {
+        return;
+    }
+    buildTopicPanel();
+    bindTopicPanelEvents();
+    setTopicPanelTabOrder();
+    setItemsKeepingText(m_cboMondai2, m_panelTopics);
+    m_panelTopics.clear();
+}
+
 std::string FrmMain::panelTopic() const {
-    return m_cboMondai2->currentText().toStdString();
+    // Only the panel's own controls ask for its topic, so it has been made.
+    return m_cboMondai2 != nullptr ? m_cboMondai2->currentText().toStdString() : std::string();
 }
 
 void FrmMain::setPanelTopic(const std::string& topic) {
+    ensureTopicPanel();
     m_cboMondai2->setEditText(qt(topic));
 }
 
 void FrmMain::showTopicHistory(const TopicHistory& history) {
+    ensureTopicPanel();
     m_msgRireki3->applyLayout(topicLogGridLayout());
     m_panelAssociationModel->setSource(&history.associations());
     m_msgRireki3->setRowSource(
@@ -201,6 +219,10 @@ void FrmMain::showTopicHistory(const TopicHistory& history) {
 }
 
 void FrmMain::setTopicPanelVisible(bool visible) {
+    if (!visible && m_fraRireki == nullptr) {
+        return;
+    }
+    ensureTopicPanel();
     m_fraRireki->setVisible(visible);
     if (visible) {
         m_fraRireki->raise();

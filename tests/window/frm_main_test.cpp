@@ -157,6 +157,9 @@ void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     QCOMPARE(seen->title, QStringLiteral("不正文字"));
     QCOMPARE(seen->icon, QMessageBox::Critical);
     QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The topic panel is made when first opened, with the list read at start-up.
+    QVERIFY(session.window->findChild<QWidget*>(QStringLiteral("fraRireki")) == nullptr);
+    session.click("cmdSyousai");
     for (const char* name : {"cboMondai", "cboMondai2"}) {
         auto* combo = session.find<QComboBox>(name);
         QCOMPARE(combo->count(), 2);
