@@ -1,8 +1,11 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build tree makes
-# wordbloom_<version>_<arch>.deb from the install rules above.
+# wordbloom_<version>-<revision>_<arch>.deb from the install rules above, laid
+# out as Debian lays out a game by debian_layout.cmake.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wordbloom)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${WORDBLOOM_DEBIAN_REVISION})
 set(CPACK_PACKAGE_VENDOR "Wordbloom developers")
 set(CPACK_PACKAGE_CONTACT "Wordbloom developers <maintainers@wordbloom.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word association game for the keyboard")
@@ -19,8 +22,20 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # window is drawn with, which no library pulls in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Without Qt's Wayland plugin the game still runs on a Wayland desktop, through
+# XWayland; with it, natively.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+# What only the Debian package carries, put in place by debian_layout.cmake.
+set(debian_changelog ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.Debian.gz)
+wordbloom_gzip(${WORDBLOOM_DEBIAN_CHANGELOG} ${debian_changelog})
+add_custom_target(wordbloom_debian_changelog ALL DEPENDS ${debian_changelog})
+set(CPACK_WORDBLOOM_DEBIAN_CHANGELOG ${debian_changelog})
+set(CPACK_WORDBLOOM_LINTIAN_OVERRIDES ${CMAKE_CURRENT_SOURCE_DIR}/debian/lintian-overrides)
+set(CPACK_WORDBLOOM_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/debian_layout.cmake)
 include(CPack)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG picture into a square PNG of the given size, so that the
 // desktop icon's bitmaps come from the same drawing as the window's icon.
 //

@@ -9,6 +9,7 @@
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace wordbloom {
@@ -149,8 +150,9 @@ void WorkDir::append(std::string_view name, std::string_view bytes) const {
     if (!writeAll(file.get(), line)) {
         const int reason = errno;
         // Take back the part of the line that did get out, so a full disk
-        // never leaves a half line in front of the next one.
-        static_cast<void>(::ftruncate(file.get(), size));
+        // never leaves a half line in front of the next one. Should that fail
+        // too, the failed write is still the error to report.
+        std::ignore = ::ftruncate(file.get(), size);
         throw fileErrorFromErrno(reason, std::string(name));
     }
     if (!file.closeChecked()) {

@@ -22,11 +22,13 @@ expected="usr/bin/wordbloom
 usr/lib/wordbloom/wordbloom
 usr/share/applications/$app_id.desktop
 usr/share/doc/wordbloom/README.md
+usr/share/doc/wordbloom/copyright
 usr/share/icons/hicolor/128x128/apps/$app_id.png
 usr/share/icons/hicolor/256x256/apps/$app_id.png
 usr/share/icons/hicolor/32x32/apps/$app_id.png
 usr/share/icons/hicolor/64x64/apps/$app_id.png
 usr/share/icons/hicolor/scalable/apps/$app_id.svg
+usr/share/man/man6/wordbloom.6.gz
 usr/share/metainfo/$app_id.metainfo.xml
 usr/share/wordbloom/starter/履歴.txt
 usr/share/wordbloom/starter/設定.txt
@@ -42,6 +44,15 @@ done
 section "desktop entry and AppStream metadata validate"
 check desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 check appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+metainfo=$(cat "$root/usr/share/metainfo/$app_id.metainfo.xml")
+check_contains "$metainfo" "<project_license>GPL-3.0-or-later</project_license>" "AppStream licence"
+# The release is the newest entry of the Debian changelog, dated by its signature line.
+changelog=$source_dir/packaging/debian/changelog
+release_version=$(sed -n '1s/^wordbloom (\([^-]*\)-.*/\1/p' "$changelog")
+release_day=$(sed -n '/^ -- /{s/.*  [A-Z][a-z][a-z], \([0-9]* [A-Z][a-z]* [0-9]*\) .*/\1/p;q}' \
+    "$changelog")
+check_contains "$metainfo" "<release version=\"$release_version\" date=\"$(date -d "$release_day" +%F)\"/>" \
+    "AppStream release"
 entry=$(cat "$root/usr/share/applications/$app_id.desktop")
 for line in "Exec=wordbloom" "Icon=$app_id" "Categories=Game;" "Name[ja]=" "Comment[ja]="; do
     check_contains "$entry" "$line" "desktop entry"

@@ -3,22 +3,26 @@
 # apt and dpkg would: its name and control fields, that apt can satisfy its
 # dependencies here, and that dpkg installs it into a throw-away root from
 # which the game starts, and removes it again without touching player data.
+# The package stays in the output folder for package_lintian_test.
 #
-#   package_test.sh <cpack> <build dir> <version>
+#   package_test.sh <cpack> <build dir> <Debian version> <output folder>
 set -euo pipefail
 source "$(dirname "$0")/check.sh"
 
 cpack=$1
 build=$2
 version=$3
+out=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-deb=$work/out/wordbloom_${version}_$(dpkg --print-architecture).deb
+deb=$out/wordbloom_${version}_$(dpkg --print-architecture).deb
 
 section "cpack makes the package"
-"$cpack" --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" ||
+rm -rf "$out"
+"$cpack" --config "$build/CPackConfig.cmake" -B "$out" >"$work/cpack.log" ||
     { cat "$work/cpack.log" >&2; exit 1; }
-[[ -f "$deb" ]] || { ls "$work/out" >&2; echo "no $deb" >&2; exit 1; }
+rm -rf "$out/_CPack_Packages"
+[[ -f "$deb" ]] || { ls "$out" >&2; echo "no $deb" >&2; exit 1; }
 
 section "control fields and dependencies"
 check_same "$(dpkg-deb -f "$deb" Package)" wordbloom "package name"
@@ -28,6 +32,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libc6; do
     check_contains "$depends" "$dependency" "Depends"
 done
+check_same "$(dpkg-deb -f "$deb" Recommends)" qt6-wayland "Recommends"
 check_contains "$(dpkg-deb -c "$deb")" "root/root" "file owners"
 apt_log=$work/apt.log
 check apt-get install --simulate --no-install-recommends "$deb" >"$apt_log" 2>&1
@@ -44,12 +49,17 @@ dpkg_in_root() {
 check dpkg_in_root --install "$deb" >"$work/dpkg.log" 2>&1
 check_same "$(dpkg_in_root --status wordbloom | sed -n 's/^Status: //p')" \
     "install ok installed" "package status"
-for file in usr/bin/wordbloom usr/lib/wordbloom/wordbloom usr/share/wordbloom/starter/設定.txt \
+for file in usr/games/wordbloom usr/lib/wordbloom/wordbloom usr/share/wordbloom/starter/設定.txt \
     usr/share/applications/example.wordbloom.Wordbloom.desktop \
     usr/share/icons/hicolor/256x256/apps/example.wordbloom.Wordbloom.png \
-    usr/share/metainfo/example.wordbloom.Wordbloom.metainfo.xml; do
+    usr/share/metainfo/example.wordbloom.Wordbloom.metainfo.xml \
+    usr/share/man/man6/wordbloom.6.gz usr/share/doc/wordbloom/copyright \
+    usr/share/doc/wordbloom/changelog.Debian.gz; do
     check test -f "$root/$file"
 done
+check test ! -e "$root/usr/bin"
+check_contains "$(zcat "$root/usr/share/doc/wordbloom/changelog.Debian.gz" | head -n 1)" \
+    "wordbloom ($version)" "newest changelog entry"
 check_contains "$(file -b "$root/usr/lib/wordbloom/wordbloom")" ", stripped" "program"
 
 section "the game starts from the installed package"
@@ -57,13 +67,13 @@ home=$work/home
 mkdir "$home"
 status=0
 env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen WORDBLOOM_QUIT_AFTER_SHOW=1 \
-    timeout 30 "$root/usr/bin/wordbloom" || status=$?
+    timeout 30 "$root/usr/games/wordbloom" || status=$?
 check_same "$status" 0 "exit status of the game"
 check test -f "$home/.local/share/wordbloom/設定.txt"
 
 section "removing the package leaves the player's data folder alone"
 check dpkg_in_root --remove wordbloom >>"$work/dpkg.log" 2>&1
-check test ! -e "$root/usr/bin/wordbloom"
+check test ! -e "$root/usr/games/wordbloom"
 check test ! -e "$root/usr/lib/wordbloom"
 check test -f "$home/.local/share/wordbloom/設定.txt"
 
