@@ -133,7 +133,7 @@ private slots:
             QHeaderView* header = grid->horizontalHeader();
             QVERIFY(header->length() < header->width());
             const QImage headerRow = header->grab().toImage();
-            const QPointF beyond(header->length() + 1, header->height() / 2);
+            const QPointF beyond(header->length() + 1, header->height() / 2.0);
             QCOMPARE(headerRow.pixelColor((beyond * headerRow.devicePixelRatio()).toPoint()),
                      kEmptyAreaGrey);
         }
