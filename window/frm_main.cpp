@@ -12,8 +12,10 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace wordbloom {
 
@@ -24,8 +26,9 @@ const QString kHelpFile = QStringLiteral("qrc:/help/index.html");
 FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent)
     : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
     // The pictures are rendered and the play history is read while the
-    // controls are being made.
-    PictureSet pictures(devicePixelRatioF());
+    // controls are being made. They are rendered for the screen the window
+    // is placed on; until it is shown, the window has no ratio of its own.
+    PictureSet pictures(screen()->devicePixelRatio());
     m_app = std::make_unique<Wordbloom>(dir, clock, random, *this, m_prompter, m_runner);
     m_app->beginStartUp();
     buildControls();
@@ -125,6 +128,24 @@ void FrmMain::endProgram() {
     m_tmrStart->stop();
     m_tmrBp->stop();
     QCoreApplication::exit(0);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Only a shown window knows its screen for sure, and it may move to
+    // another one: its pictures follow it.
+    if (!m_screenChanges) {
+        m_screenChanges = connect(windowHandle(), &QWindow::screenChanged, this,
+                                  [this] { fitPicturesToScreen(); });
+    }
+    fitPicturesToScreen();
+}
+
+void FrmMain::fitPicturesToScreen() {
+    if (!qFuzzyCompare(devicePixelRatioF(), m_pictureRatio)) {
+        PictureSet pictures(devicePixelRatioF());
+        placePictures(pictures);
+    }
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

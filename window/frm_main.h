@@ -83,6 +83,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -94,6 +95,9 @@ private:
     void setTopicPanelTabOrder();
     // Puts each picture in its control, once the set has rendered them.
     void placePictures(PictureSet& pictures);
+    // Renders the pictures again when the window stands on a screen of
+    // another pixel ratio than the one they were rendered for.
+    void fitPicturesToScreen();
     void bindEvents();
     // Binds a control's signal to a verb of the game, run through run().
     template <typename Sender, typename Signal>
@@ -109,6 +113,8 @@ private:
     HelpViewer m_help;
     std::unique_ptr<Wordbloom> m_app;
     bool m_busy = false;
+    qreal m_pictureRatio = 0;
+    QMetaObject::Connection m_screenChanges;
 
     QLabel* m_image1 = nullptr;
     QToolButton* m_cmdStart = nullptr;

@@ -167,8 +167,12 @@ void FrmMain::buildControls() {
         auto* image = control<QLabel>(m_frame1, names[index - 1], 180, 270, 480, 480);
         m_imgStart[static_cast<std::size_t>(index - 1)] = image;
     }
+    // The label's box reaches under the play-length box below it: set at the
+    // top of its box, the caption stays clear of it on a scaled screen too,
+    // where the glyphs come out a little taller.
     captioned<QLabel>(m_frame1, "Label1_1", 900, 195, 1155, 330, QStringLiteral("プレイ秒数"),
-                      11.25);
+                      11.25)
+        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_cboJikan = comboBox(m_frame1, "cboJikan", 900, 450, 1065, 405, 14.25, kPaleYellow);
     m_chkAs = pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), {16, 16},
                             QStringLiteral("履歴の自動保存を制御します"));
@@ -251,6 +255,7 @@ void FrmMain::buildTopicPanel() {
 }
 
 void FrmMain::placePictures(PictureSet& pictures) {
+    m_pictureRatio = pictures.devicePixelRatio();
     const QIcon start = pictures.icon(QStringLiteral("start"));
     setWindowIcon(start);
     m_image1->setPixmap(pictures.picture(QStringLiteral("title")));

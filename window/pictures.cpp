@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QSvgRenderer>
 
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -19,14 +20,19 @@ const std::pair<const char*, QSize> kPictures[] = {
     {"autosave", {16, 16}},   {"start_shown", {24, 22}},   {"history", {32, 32}},
 };
 
-// Renders on any thread: images, unlike pixmaps, need not be made on the
-// window's thread.
-QImage render(const QString& name, QSize size, qreal devicePixelRatio) {
-    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+// The picture as the SVG draws it at `size` on a screen of the given pixel
+// ratio: ceil(size × ratio) pixels, the drawing filling size × ratio of them
+// exactly, so that a fractional ratio neither crops nor stretches it. Renders
+// on any thread: images, unlike pixmaps, need not be made on the window's
+// thread.
+QImage renderPicture(const QString& name, QSize size, qreal devicePixelRatio) {
+    const QSizeF drawn = QSizeF(size) * devicePixelRatio;
+    QImage image(static_cast<int>(std::ceil(drawn.width())),
+                 static_cast<int>(std::ceil(drawn.height())), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    renderer.render(&painter);
+    QSvgRenderer(QStringLiteral(":/art/%1.svg").arg(name))
+        .render(&painter, QRectF(QPointF(), drawn));
     painter.end();
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
@@ -35,13 +41,14 @@ QImage render(const QString& name, QSize size, qreal devicePixelRatio) {
 } // namespace
 
 PictureSet::PictureSet(qreal devicePixelRatio)
-    : m_rendering(std::async(std::launch::async, [devicePixelRatio] {
+    : m_devicePixelRatio(devicePixelRatio),
+      m_rendering(std::async(std::launch::async, [devicePixelRatio] {
           std::map<QString, Rendered> rendered;
           for (const auto& [name, size] : kPictures) {
               const QString key = QString::fromLatin1(name);
-              rendered[key] = {render(key, size, 1.0), devicePixelRatio > 1.0
-                                                           ? render(key, size, devicePixelRatio)
-                                                           : QImage()};
+              rendered[key] = {renderPicture(key, size, 1.0),
+                               devicePixelRatio > 1.0 ? renderPicture(key, size, devicePixelRatio)
+                                                      : QImage()};
           }
           return rendered;
       })) {}

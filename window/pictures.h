@@ -14,12 +14,14 @@ namespace wordbloom {
 // (":/art/<name>.svg"), each at its one size. The set starts rendering them
 // all on a thread of its own when it is made, so that the window can go on
 // making its controls meanwhile; the first picture asked for waits for them.
-// They are rendered at ratio 1 and, on a high-density screen, at the
-// screen's pixel ratio too, so that they stay sharp there.
+// They are rendered from the SVG at ratio 1 and, on a high-density screen,
+// at the screen's pixel ratio too, so that they stay sharp there: nothing is
+// ever a small bitmap blown up.
 class PictureSet {
 public:
     explicit PictureSet(qreal devicePixelRatio);
 
+    qreal devicePixelRatio() const { return m_devicePixelRatio; }
     // The picture at the screen's pixel ratio.
     QPixmap picture(const QString& name);
     // The picture as an icon, with each rendering of it.
@@ -32,6 +34,7 @@ private:
     };
     const Rendered& rendered(const QString& name);
 
+    qreal m_devicePixelRatio;
     std::future<std::map<QString, Rendered>> m_rendering;
     std::map<QString, Rendered> m_rendered;
 };

@@ -133,7 +133,8 @@ private slots:
             QHeaderView* header = grid->horizontalHeader();
             QVERIFY(header->length() < header->width());
             const QImage headerRow = header->grab().toImage();
-            QCOMPARE(headerRow.pixelColor(header->length() + 1, header->height() / 2),
+            const QPointF beyond(header->length() + 1, header->height() / 2.0);
+            QCOMPARE(headerRow.pixelColor((beyond * headerRow.devicePixelRatio()).toPoint()),
                      kEmptyAreaGrey);
         }
     }
@@ -212,12 +213,14 @@ private slots:
         const QRect drawn = markedArea(shown.size(), [&](int x, int y) {
             return shown.pixel(x, y) != withoutPicture.pixel(x, y);
         });
-        const QImage atToolbarSize = picture.pixmap(32, 32).toImage();
+        // Measured in device pixels, as the button is drawn on its screen.
+        const QImage atToolbarSize =
+            picture.pixmap(QSize(32, 32), shown.devicePixelRatio()).toImage();
         const QRect painted = markedArea(atToolbarSize.size(), [&](int x, int y) {
             return qAlpha(atToolbarSize.pixel(x, y)) != 0;
         });
         QCOMPARE(drawn.size(), painted.size());
-        QVERIFY(button->rect().contains(drawn));
+        QVERIFY(shown.rect().contains(drawn));
     }
 };
 

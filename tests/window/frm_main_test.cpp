@@ -52,10 +52,13 @@ bool seen(QRgb ink, QRgb under) {
 
 // The controls in `panel` whose caption something else paints over in the
 // window as it is shown. A caption's pixels are those where the control,
-// painted alone, differs from itself painted without its caption.
+// painted alone, differs from itself painted without its caption. Each is
+// painted where the window paints it and at the window's pixel density, so
+// that on a scaled screen it lands on the same device pixels.
 QStringList coveredCaptions(QWidget& panel) {
     QWidget& window = *panel.window();
     const QImage shown = window.grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
     QStringList covered;
     for (QWidget* control : panel.findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(control);
@@ -64,19 +67,29 @@ QStringList coveredCaptions(QWidget& panel) {
         if (caption.isEmpty() || !control->isVisible()) {
             continue;
         }
+        const QPoint at = control->mapTo(&window, QPoint());
+        const auto paintedAlone = [&] {
+            QImage image(shown.size(), shown.format());
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            control->render(&image, at);
+            return image;
+        };
         const auto setCaption = [label, button](const QString& text) {
             label ? label->setText(text) : button->setText(text);
         };
-        const QImage alone = control->grab().toImage();
+        const QImage alone = paintedAlone();
         setCaption(QString());
-        const QImage bare = control->grab().toImage();
+        const QImage bare = paintedAlone();
         setCaption(caption);
-        const QPoint at = control->mapTo(&window, QPoint());
+        const QRect place = QRectF(QPointF(at) * ratio, QSizeF(control->size()) * ratio)
+                                .toAlignedRect()
+                                .intersected(shown.rect());
         bool whole = true;
-        for (int y = 0; y < alone.height() && whole; ++y) {
-            for (int x = 0; x < alone.width() && whole; ++x) {
+        for (int y = place.top(); y <= place.bottom() && whole; ++y) {
+            for (int x = place.left(); x <= place.right() && whole; ++x) {
                 whole = !seen(alone.pixel(x, y), bare.pixel(x, y)) ||
-                        alone.pixel(x, y) == shown.pixel(at + QPoint(x, y));
+                        alone.pixel(x, y) == shown.pixel(x, y);
             }
         }
         if (!whole) {
