@@ -3,6 +3,8 @@
 #include "calendar_days.h"
 #include "field_texts.h"
 
+#include "record/play_history_file.h"
+
 #include <algorithm>
 #include <functional>
 #include <unordered_map>
@@ -46,8 +48,6 @@ private:
     std::vector<TopicPlayCount> m_counts;
 };
 
-} // namespace
-
 OverallProgress overallProgress(const PlayHistory& history, std::size_t topicCount) {
     OverallProgress progress;
     TopicTally topics;
@@ -70,6 +70,8 @@ OverallProgress overallProgress(const PlayHistory& history, std::size_t topicCou
     progress.skippedHistoryLines = history.skippedLines;
     return progress;
 }
+
+} // namespace
 
 OverallProgress readOverallProgress(const WorkDir& dir, std::size_t topicCount) {
     return overallProgress(readPlayHistoryIfPresent(dir), topicCount);

@@ -2,7 +2,6 @@
 
 #include "weekly_games.h"
 
-#include "record/play_history_file.h"
 #include "record/work_dir.h"
 
 #include <string>
@@ -34,14 +33,9 @@ struct OverallProgress {
     std::size_t skippedHistoryLines = 0; // lines of 履歴.txt that could not be read
 };
 
-// The charts across all topics from the play history, with at most
-// `topicCount` most played topics.
-OverallProgress overallProgress(const PlayHistory& history,
-                                std::size_t topicCount = kMostPlayedTopicCount);
-
-// Reads "履歴.txt" and works out the charts across all topics. A missing file
-// reads as empty and is not created; a file that cannot be read throws
-// FileError.
+// Reads "履歴.txt" and works out the charts across all topics, with at most
+// `topicCount` most played topics. A missing file reads as empty and is not
+// created; a file that cannot be read throws FileError.
 OverallProgress readOverallProgress(const WorkDir& dir,
                                     std::size_t topicCount = kMostPlayedTopicCount);
 

@@ -49,7 +49,7 @@ TEST_F(ProgressFiles, TornAndGarbageLinesAreCountedAndTheRestIsCharted) {
     const std::string torn = cp932("\"2024/01/16\",\"09:00:00\",\"色\",3,3,0,0,12,\"0.2");
     temp.write("履歴.txt", temp.read("履歴.txt") + "garbage\r\n" + torn);
     logAnswer("色", "2024/01/15", "001", "赤");
-    temp.write("色_履歴.txt", temp.read("色_履歴.txt") + cp932("\"2024/01/15\",\"09:00"));
+    temp.write("色_履歴.txt", temp.read("色_履歴.txt") + cp932(R"("2024/01/15","09:00)"));
 
     const TopicProgress topic = readTopicProgress(dir, "色");
     EXPECT_EQ(topic.games.size(), 1U);
