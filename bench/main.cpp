@@ -29,6 +29,8 @@ std::vector<RatioLine> lines(const std::map<std::string, Best>& best) {
                   "start/empty_history", "start/japanese_text_window", 1.3),
         timeRatio(best, "Topic panel: 1,000,000 answers and 50,000 associations",
                   "panel/show_topic_history", "floor/topic_files", 4.0),
+        timeRatio(best, "Progress charts: 32,766 games and a topic's 1,000,000 answers",
+                  "charts/progress", "read/chart_files", 1.5),
         memoryRatio(best, "Peak memory at start-up: 32,766 games minus empty, vs data read",
                     "start/32766_games", "start/empty_history", "data_read", 3.0),
     };

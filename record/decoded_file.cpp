@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace wordbloom {
 
@@ -39,13 +40,20 @@ std::string readCp932Text(const WorkDir& dir, std::string_view name) {
     return text;
 }
 
-std::string readCp932TextCreatingIfMissing(const WorkDir& dir, std::string_view name) {
+std::optional<std::string> readCp932TextIfPresent(const WorkDir& dir, std::string_view name) {
     try {
         return readCp932Text(dir, name);
     } catch (const FileError& error) {
         if (error.number() != ErrorNumber::FileNotFound) {
             throw;
         }
+    }
+    return std::nullopt;
+}
+
+std::string readCp932TextCreatingIfMissing(const WorkDir& dir, std::string_view name) {
+    if (auto text = readCp932TextIfPresent(dir, name)) {
+        return std::move(*text);
     }
     dir.createIfMissing(name);
     return {};

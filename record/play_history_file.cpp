@@ -7,14 +7,11 @@
 #include "record_text.h"
 
 #include <limits>
+#include <utility>
 
 namespace wordbloom {
 
 namespace {
-
-constexpr std::size_t kPlayRecordFieldCount = 10;
-constexpr std::size_t kNewCountField = 4;
-constexpr std::size_t kExistingCountField = 5;
 
 Integer16 readCount(const RawField& field) {
     // The raw bytes differ from the text only by a doubled quotation mark,
@@ -28,31 +25,42 @@ std::int16_t saturatedSum(std::int16_t a, std::int16_t b, std::int16_t c) {
 }
 
 bool countsAreNumbers(std::span<const RawField> fields) {
-    return readCount(fields[kNewCountField]).reading == IntegerReading::Ok &&
-           readCount(fields[kExistingCountField]).reading == IntegerReading::Ok;
+    return readCount(fields[PlayRecordFormat::NewCount]).reading == IntegerReading::Ok &&
+           readCount(fields[PlayRecordFormat::ExistingCount]).reading == IntegerReading::Ok;
+}
+
+PlayHistory historyOf(std::string text) {
+    PlayHistory history;
+    history.skippedLines = history.records.assign(std::move(text));
+    return history;
 }
 
 } // namespace
 
 bool PlayRecordFormat::isWhole(std::string_view line) {
-    RawField fields[kPlayRecordFieldCount];
-    return scanWholeRecord(line, fields, &countsAreNumbers);
+    Fields found;
+    return scanWholeRecord(line, found, &countsAreNumbers);
+}
+
+PlayRecordFormat::Fields PlayRecordFormat::fields(std::string_view line) {
+    Fields found;
+    scanWholeRecord(line, found, &countsAreNumbers);
+    return found;
 }
 
 PlayRecord PlayRecordFormat::read(std::string_view line) {
-    RawField f[kPlayRecordFieldCount];
-    scanWholeRecord(line, f, &countsAreNumbers);
+    const Fields f = fields(line);
     PlayRecord record;
-    record.date = f[0].text();
-    record.time = f[1].text();
-    record.topic = f[2].text();
-    record.total = f[3].text();
-    record.newCount = readCount(f[kNewCountField]).value;
-    record.existingCount = readCount(f[kExistingCountField]).value;
-    record.duplicateCount = f[6].text();
-    record.characters = f[7].text();
-    record.rate = f[8].text();
-    record.playLength = f[9].text();
+    record.date = f[Date].text();
+    record.time = f[Time].text();
+    record.topic = f[Topic].text();
+    record.total = f[Total].text();
+    record.newCount = readCount(f[NewCount]).value;
+    record.existingCount = readCount(f[ExistingCount]).value;
+    record.duplicateCount = f[DuplicateCount].text();
+    record.characters = f[Characters].text();
+    record.rate = f[Rate].text();
+    record.playLength = f[PlayLength].text();
     return record;
 }
 
@@ -72,9 +80,12 @@ std::string PlayRecordFormat::line(const PlayRecord& record) {
 }
 
 PlayHistory readPlayHistory(const WorkDir& dir) {
-    PlayHistory history;
-    history.skippedLines = history.records.assign(readCp932Text(dir, kPlayHistoryFileName));
-    return history;
+    return historyOf(readCp932Text(dir, kPlayHistoryFileName));
+}
+
+PlayHistory readPlayHistoryIfPresent(const WorkDir& dir) {
+    auto text = readCp932TextIfPresent(dir, kPlayHistoryFileName);
+    return text ? historyOf(std::move(*text)) : PlayHistory{};
 }
 
 PlayRecord toPlayRecord(const PlayResult& result) {

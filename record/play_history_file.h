@@ -1,8 +1,10 @@
 #pragma once
 
 #include "record_lines.h"
+#include "record_text.h"
 #include "work_dir.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,9 +30,27 @@ struct PlayRecord {
 // How a play record stands in a line of "履歴.txt".
 struct PlayRecordFormat {
     using Record = PlayRecord;
+    // Where each field stands in the line.
+    enum Field : std::size_t {
+        Date,
+        Time,
+        Topic,
+        Total,
+        NewCount,
+        ExistingCount,
+        DuplicateCount,
+        Characters,
+        Rate,
+        PlayLength,
+        FieldCount
+    };
+    using Fields = std::array<RawField, FieldCount>;
+
     // A whole record whose new and existing counts are 16-bit numbers.
     static bool isWhole(std::string_view line);
     static PlayRecord read(std::string_view line);
+    // The fields of a whole line as they stand in it, without copying a byte.
+    static Fields fields(std::string_view line);
     static std::string line(const PlayRecord& record);
 };
 
@@ -45,6 +65,10 @@ struct PlayHistory {
 // new and existing counts are not 16-bit numbers, is skipped: the rest of the
 // history still loads. A missing file throws FileError FileNotFound.
 PlayHistory readPlayHistory(const WorkDir& dir);
+
+// The same, except that a missing file reads as an empty history and nothing
+// is created.
+PlayHistory readPlayHistoryIfPresent(const WorkDir& dir);
 
 // What a save appends: the counts and the play length of the game.
 struct PlayResult {

@@ -66,7 +66,8 @@ private:
 // Records of one kind, each kept as its line and read again when asked for.
 // Format gives the record type and three functions: isWhole(line), true for
 // a line that holds a whole record; read(line), the record of a whole line;
-// and line(record), a line that reads back as the same record.
+// and line(record), a line that reads back as the same record. A format may
+// also give fields(line), the raw fields of a whole line.
 template <typename Format> class RecordList {
 public:
     using Record = typename Format::Record;
@@ -75,6 +76,9 @@ public:
     bool empty() const { return m_lines.empty(); }
     // Record `index`, counted from 0; std::out_of_range past the last one.
     Record operator[](std::size_t index) const { return Format::read(m_lines.at(index)); }
+    // The raw fields of record `index`, views into the kept line: for going
+    // through many records without making a string of each field.
+    auto fields(std::size_t index) const { return Format::fields(m_lines.at(index)); }
     // The last record; std::out_of_range when there is none.
     Record back() const { return (*this)[size() - 1]; }
 

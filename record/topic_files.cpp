@@ -10,8 +10,6 @@ namespace wordbloom {
 
 namespace {
 
-constexpr std::size_t kAnswerLogFieldCount = 4;
-
 // How far from its end the answer log is read first when only its last
 // record is wanted; a longer last line makes the look back further.
 constexpr std::size_t kTailBlock = 1 << 12;
@@ -65,15 +63,21 @@ void appendAssociation(const WorkDir& dir, std::string_view topic, std::string_v
     dir.append(name, encodeCp932(std::string(answer) + "\r\n"));
 }
 
+std::optional<AnswerLogFormat::Fields> AnswerLogFormat::wholeFields(std::string_view line) {
+    Fields found;
+    if (!scanWholeRecord(line, found)) {
+        return std::nullopt;
+    }
+    return found;
+}
+
 bool AnswerLogFormat::isWhole(std::string_view line) {
-    RawField fields[kAnswerLogFieldCount];
-    return scanWholeRecord(line, fields);
+    return wholeFields(line).has_value();
 }
 
 AnswerLogRecord AnswerLogFormat::read(std::string_view line) {
-    RawField f[kAnswerLogFieldCount];
-    scanWholeRecord(line, f);
-    return {f[0].text(), f[1].text(), f[2].text(), f[3].text()};
+    const Fields f = wholeFields(line).value_or(Fields{});
+    return {f[Date].text(), f[Time].text(), f[GameNumber].text(), f[Answer].text()};
 }
 
 std::string AnswerLogFormat::line(const AnswerLogRecord& record) {
@@ -90,6 +94,24 @@ AnswerLog readAnswerLog(const WorkDir& dir, std::string_view topic) {
     AnswerLog log;
     log.assign(readCp932TextCreatingIfMissing(dir, answerLogFileName(topic)));
     return log;
+}
+
+std::size_t
+forEachAnswerRecord(const WorkDir& dir, std::string_view topic,
+                    const std::function<void(const AnswerLogFormat::Fields&)>& onRecord) {
+    requireTopicFileNames(dir, topic);
+    const std::optional<std::string> text = readCp932TextIfPresent(dir, answerLogFileName(topic));
+    std::size_t skipped = 0;
+    if (text) {
+        forEachLine(*text, [&](std::string_view line) {
+            if (const auto fields = AnswerLogFormat::wholeFields(line)) {
+                onRecord(*fields);
+            } else {
+                ++skipped;
+            }
+        });
+    }
+    return skipped;
 }
 
 std::optional<AnswerLogRecord> readLastAnswerRecord(const WorkDir& dir, std::string_view topic) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "record_lines.h"
+#include "record_text.h"
 #include "topic_names.h"
 #include "work_dir.h"
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +31,15 @@ struct AnswerLogRecord {
 // How an answer log record stands in a line of the answer log.
 struct AnswerLogFormat {
     using Record = AnswerLogRecord;
+    // Where each field stands in the line.
+    enum Field : std::size_t { Date, Time, GameNumber, Answer, FieldCount };
+    using Fields = std::array<RawField, FieldCount>;
+
     static bool isWhole(std::string_view line);
     static AnswerLogRecord read(std::string_view line);
+    // The fields of a whole line as they stand in it, without copying a byte;
+    // nothing for a short or torn record.
+    static std::optional<Fields> wholeFields(std::string_view line);
     static std::string line(const AnswerLogRecord& record);
 };
 
@@ -38,6 +48,14 @@ using AnswerLog = RecordList<AnswerLogFormat>;
 // The whole records of the answer log in file order; a short or torn record
 // is skipped. A missing file is created empty.
 AnswerLog readAnswerLog(const WorkDir& dir, std::string_view topic);
+
+// Goes through the same records without keeping them: onRecord gets the
+// fields of each whole record in file order, views into the file's text that
+// last until this returns. A missing file has no records, and nothing is
+// created. Returns the count of short or torn lines left out.
+std::size_t
+forEachAnswerRecord(const WorkDir& dir, std::string_view topic,
+                    const std::function<void(const AnswerLogFormat::Fields&)>& onRecord);
 
 // The last whole record of the answer log, or nothing for an empty log. A
 // missing file is created empty.

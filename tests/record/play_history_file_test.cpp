@@ -62,6 +62,7 @@ TEST(PlayHistoryFile, EmptyFileHasNoRecordsAndMissingFileIsAnError) {
     EXPECT_TRUE(readPlayHistory(WorkDir(temp.path())).records.empty());
     TempDir empty;
     EXPECT_THROW(readPlayHistory(WorkDir(empty.path())), FileError);
+    EXPECT_TRUE(readPlayHistoryIfPresent(WorkDir(empty.path())).records.empty());
     EXPECT_EQ(empty.listing(), "");
 }
 

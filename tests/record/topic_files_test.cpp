@@ -2,6 +2,7 @@
 #include "record/topic_files.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace wordbloom {
@@ -66,6 +67,23 @@ TEST_F(TopicFiles, ShortAndTornRecordsAreSkippedWithoutShiftingTheRest) {
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(last->time, "09:00:01");
     EXPECT_EQ(last->gameNumber, "001");
+}
+
+TEST_F(TopicFiles, GoingThroughALogCreatesNothingAndCountsWhatItSkips) {
+    Texts answers;
+    const auto collect = [&](const AnswerLogFormat::Fields& record) {
+        answers.push_back(record[AnswerLogFormat::Answer].text());
+    };
+    EXPECT_EQ(forEachAnswerRecord(dir, "t", collect), 0U);
+    EXPECT_EQ(temp.listing(), "");
+    temp.write("t_履歴.txt", cp932("\"2024/01/15\",\"09:00:00\",\"001\",\"one\"\r\n"
+                                   "garbage\r\n"
+                                   "\"2024/01/15\",\"09:00:01\",\"001\",\"a \"\"b\"\"\"\r\n"
+                                   "\"2024/01/16\",\"10:00:00\",\"002\",\"thr"));
+    EXPECT_EQ(forEachAnswerRecord(dir, "t", collect), 2U);
+    EXPECT_EQ(answers, (Texts{"one", "a \"b\""}));
+    std::filesystem::create_directory(temp.path() / "u_履歴.txt");
+    EXPECT_THROW(forEachAnswerRecord(dir, "u", collect), FileError);
 }
 
 TEST_F(TopicFiles, AnOldFileWithAnUndoubledQuoteReadsAsBefore) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "weekly_games.h"
+
+#include "record/work_dir.h"
+
+#include <string>
+#include <vector>
+
+namespace wordbloom {
+
+// How many games were played on one topic.
+struct TopicPlayCount {
+    std::string topic;
+    std::size_t games = 0;
+};
+
+// The topics the most played charts show.
+inline constexpr std::size_t kMostPlayedTopicCount = 10;
+
+// Everything the progress charts show across all topics.
+struct OverallProgress {
+    // Games per week, from the first week played to the last, empty weeks
+    // included.
+    std::vector<WeekOfPlay> weeks;
+    // The topics with the most games, most first; of topics with as many
+    // games, the one that comes first in 履歴.txt comes first. Every saved game
+    // counts here, also one whose date cannot be read.
+    std::vector<TopicPlayCount> mostPlayedTopics;
+
+    std::size_t unreadableDates = 0;     // games left out of the weeks for their date
+    std::size_t gamesOutsideWeeks = 0;   // games too far in time from the others to chart
+    std::size_t skippedHistoryLines = 0; // lines of 履歴.txt that could not be read
+};
+
+// Reads "履歴.txt" and works out the charts across all topics, with at most
+// `topicCount` most played topics. A missing file reads as empty and is not
+// created; a file that cannot be read throws FileError.
+OverallProgress readOverallProgress(const WorkDir& dir,
+                                    std::size_t topicCount = kMostPlayedTopicCount);
+
+} // namespace wordbloom

@@ -1,0 +1,45 @@
+#include "topic_progress.h"
+
+#include "record/play_history_file.h"
+#include "record/topic_files.h"
+
+namespace wordbloom {
+
+namespace {
+
+// The first game with the highest value among the games that have one.
+template <typename ValueOf>
+std::optional<PersonalBest> bestOf(const std::vector<TopicGame>& games, ValueOf valueOf) {
+    std::optional<PersonalBest> best;
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        const std::optional<double> value = valueOf(games[i]);
+        if (value && (!best || *value > best->value)) {
+            best = PersonalBest{i, *value, games[i].date};
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+TopicProgress readTopicProgress(const WorkDir& dir, std::string_view topic) {
+    TopicProgress progress;
+    VocabularyGrowth vocabulary;
+    progress.skippedAnswerLogLines = forEachAnswerRecord(
+        dir, topic, [&](const AnswerLogFormat::Fields& record) { vocabulary.add(record); });
+    progress.vocabulary = std::move(vocabulary).points();
+
+    const PlayHistory history = readPlayHistoryIfPresent(dir);
+    progress.skippedHistoryLines = history.skippedLines;
+    TopicGames played = topicGames(history.records, topic);
+    progress.games = std::move(played.games);
+    progress.unreadableDates = played.unreadableDates;
+    progress.mostNewAnswers = bestOf(progress.games, [](const TopicGame& game) {
+        return std::optional<double>(game.newAnswers);
+    });
+    progress.bestRate =
+        bestOf(progress.games, [](const TopicGame& game) { return game.charactersPerSecond; });
+    return progress;
+}
+
+} // namespace wordbloom
