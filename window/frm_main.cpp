@@ -5,6 +5,7 @@
 #include "flex_grid.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
+#include "progress_menu.h"
 #include "record/messages.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -100,6 +102,20 @@ void FrmMain::bindEvents() {
     connect(m_msgRireki, &FlexGrid::cellClicked, this, [this, &app](std::size_t row, int) {
         run([&app, row] { app.takeTopicOfHistoryRow(row); });
     });
+    m_msgRireki->viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_msgRireki->viewport(), &QWidget::customContextMenuRequested, this,
+            [this, &app](QPoint at) {
+                const QModelIndex cell = m_msgRireki->indexAt(at);
+                if (!cell.isValid()) {
+                    return;
+                }
+                const auto row = static_cast<std::size_t>(cell.row()) + 1;
+                offerProgressMenu(this, m_msgRireki->viewport()->mapToGlobal(at), [this, &app, row] {
+                    run([&app, row] { app.openProgressOfHistoryRow(row); });
+                });
+            });
+    bind(new QShortcut(kProgressShortcut, this), &QShortcut::activated,
+         [&app] { app.openProgressOfDisplayedTopic(); });
     m_txtKaitou->onEnter = [this, &app](const QString& text) {
         bool used = true;
         run([&] { used = app.game().submitAnswer(text.toStdString()); });
@@ -118,6 +134,15 @@ void FrmMain::bindTopicPanelEvents() {
     bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
     bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
     bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
+    for (QWidget* part : {static_cast<QWidget*>(m_fraRireki), m_lstRendata2->viewport(),
+                          m_msgRireki3->viewport()}) {
+        part->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(part, &QWidget::customContextMenuRequested, this, [this, part, &app](QPoint at) {
+            offerProgressMenu(this, part->mapToGlobal(at), [this, &app] {
+                run([&app] { app.openProgressOfDisplayedTopic(); });
+            });
+        });
+    }
 }
 
 void FrmMain::endProgram() {
