@@ -44,6 +44,7 @@ public:
     void setPanelTopic(const std::string&) override {}
     void showTopicHistory(const TopicHistory&) override {}
     void setTopicPanelVisible(bool) override {}
+    void showProgress(const std::string&, const TopicProgress&, const OverallProgress&) override {}
 
 private:
     std::string m_topic;

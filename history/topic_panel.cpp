@@ -24,6 +24,7 @@ void TopicPanel::show(const std::string& topic) {
     m_content = std::move(loaded);
     m_view.showTopicHistory(m_content);
     m_view.setTopicPanelVisible(true);
+    m_open = true;
 }
 
 void TopicPanel::open(const std::string& shown) {
@@ -40,12 +41,13 @@ void TopicPanel::pickTopic() {
 }
 
 bool TopicPanel::close() {
-    m_view.setTopicPanelVisible(false);
+    hide();
     return m_content.associations().empty();
 }
 
 void TopicPanel::hide() {
     m_view.setTopicPanelVisible(false);
+    m_open = false;
 }
 
 void TopicPanel::clearTopicData() {

@@ -32,6 +32,7 @@ public:
     void clearTopicData();
 
     const TopicHistory& content() const { return m_content; }
+    bool isOpen() const { return m_open; }
 
 private:
     // Loads and shows a checked topic, in the form the files keep it.
@@ -42,6 +43,7 @@ private:
     Prompter& m_prompter;
     WorkRunner& m_runner;
     TopicHistory m_content;
+    bool m_open = false;
 };
 
 } // namespace wordbloom

@@ -31,6 +31,7 @@ Message clearTopicConfirmation(std::string_view topic);
 // What the window shows while a large file is read, should it take a while.
 inline constexpr const char* kLoadingPlayHistory = "履歴を読み込んでいます…";
 inline constexpr const char* kLoadingTopicHistory = "お題の履歴を読み込んでいます…";
+inline constexpr const char* kLoadingProgress = "成績を読み込んでいます…";
 
 // A file operation that failed: what could not be done, then the file and
 // the system's reason.
@@ -54,8 +55,15 @@ inline constexpr const char* kClearPlayHistory =
     "履歴データをクリアできませんでした。履歴はそのまま残っています。";
 inline constexpr const char* kReadTopicHistory = "お題の履歴を読み込めませんでした。";
 inline constexpr const char* kClearTopicData = "お題のデータをクリアできませんでした。";
+inline constexpr const char* kReadProgress = "成績を読み込めませんでした。";
 inline constexpr const char* kAnyFile = "ファイルを扱えませんでした。";
 } // namespace failed
+
+// The progress window's note on what its charts leave out: unreadable lines
+// of the play history and of the answer log, and games without a place on the
+// time line. Empty when nothing was left out.
+std::string progressLeftOutNote(std::size_t historyLines, std::size_t answerLogLines,
+                                std::size_t undatedGames);
 
 // Something that should never happen did, inside one of the player's actions.
 Message unexpectedErrorMessage(std::string_view what);

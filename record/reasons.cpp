@@ -14,6 +14,26 @@ std::string startUpReportText(int number, std::string_view description, std::str
     return report + "Wordbloom を終了します。";
 }
 
+std::string progressLeftOutNote(std::size_t historyLines, std::size_t answerLogLines,
+                                std::size_t undatedGames) {
+    std::string note;
+    const auto line = [&note](const std::string& text) {
+        note += note.empty() ? text : "\n" + text;
+    };
+    if (historyLines > 0) {
+        line("「履歴.txt」の " + std::to_string(historyLines) + " 行を読めなかったため、除いています。");
+    }
+    if (answerLogLines > 0) {
+        line("お題の履歴の " + std::to_string(answerLogLines) +
+             " 行を読めなかったため、除いています。");
+    }
+    if (undatedGames > 0) {
+        line("日付を読めないか、ほかから離れすぎている " + std::to_string(undatedGames) +
+             " ゲームは、時間の軸に置けないため除いています。");
+    }
+    return note;
+}
+
 std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal) {
     return std::string(topic) + refusal.reason + "ので飛ばします";
 }

@@ -5,14 +5,17 @@
 #include "flex_grid.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
+#include "progress_menu.h"
 #include "record/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -103,6 +106,20 @@ void FrmMain::bindEvents() {
     connect(m_msgRireki, &FlexGrid::cellClicked, this, [this, &app](std::size_t row, int) {
         run([&app, row] { app.takeTopicOfHistoryRow(row); });
     });
+    // A scroll area gives the menu's place in its viewport's coordinates.
+    m_msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_msgRireki, &QWidget::customContextMenuRequested, this, [this, &app](QPoint at) {
+        const QModelIndex cell = m_msgRireki->indexAt(at);
+        if (!cell.isValid()) {
+            return;
+        }
+        const auto row = static_cast<std::size_t>(cell.row()) + 1;
+        offerProgressMenu(this, m_msgRireki->viewport()->mapToGlobal(at), [this, &app, row] {
+            run([&app, row] { app.openProgressOfHistoryRow(row); });
+        });
+    });
+    bind(new QShortcut(kProgressShortcut, this), &QShortcut::activated,
+         [&app] { app.openProgressOfDisplayedTopic(); });
     m_txtKaitou->onEnter = [this, &app](const QString& text) {
         bool used = true;
         run([&] { used = app.game().submitAnswer(text.toStdString()); });
@@ -121,6 +138,17 @@ void FrmMain::bindTopicPanelEvents() {
     bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
     bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
     bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
+    const std::pair<QWidget*, QWidget*> parts[] = {{m_fraRireki, m_fraRireki},
+                                                   {m_lstRendata2, m_lstRendata2->viewport()},
+                                                   {m_msgRireki3, m_msgRireki3->viewport()}};
+    for (const auto& [part, surface] : parts) {
+        part->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(part, &QWidget::customContextMenuRequested, this, [this, surface, &app](QPoint at) {
+            offerProgressMenu(this, surface->mapToGlobal(at), [this, &app] {
+                run([&app] { app.openProgressOfDisplayedTopic(); });
+            });
+        });
+    }
 }
 
 void FrmMain::endProgram() {

@@ -25,6 +25,7 @@ namespace wordbloom {
 class AnswerBox;
 class ClickableFrame;
 class PictureSet;
+class ProgressWindow;
 class FlexGrid;
 class PickListComboBox;
 class TextListModel;
@@ -80,6 +81,8 @@ public:
     void setPanelTopic(const std::string& topic) override;
     void showTopicHistory(const TopicHistory& history) override;
     void setTopicPanelVisible(bool visible) override;
+    void showProgress(const std::string& topic, const TopicProgress& topicProgress,
+                      const OverallProgress& overallProgress) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -153,6 +156,8 @@ private:
     std::vector<std::string> m_panelTopics;
     QTimer* m_tmrStart = nullptr;
     QTimer* m_tmrBp = nullptr;
+    // The progress window, made when first opened.
+    ProgressWindow* m_progressWindow = nullptr;
 };
 
 } // namespace wordbloom

@@ -2,8 +2,10 @@
 #include "clickable_frame.h"
 #include "flex_grid.h"
 #include "frm_main.h"
+
 #include "game_grids.h"
 #include "pick_list_combo_box.h"
+#include "progress_window.h"
 #include "text_list_model.h"
 #include "units.h"
 
@@ -216,6 +218,14 @@ void FrmMain::showTopicHistory(const TopicHistory& history) {
     m_msgRireki3->setRowSource(
         [&history] { return history.logRowCount() - 1; },
         [&history](std::size_t row, int column) { return history.cellText(row, column); });
+}
+
+void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicProgress,
+                           const OverallProgress& overallProgress) {
+    if (m_progressWindow == nullptr) {
+        m_progressWindow = new ProgressWindow(this);
+    }
+    m_progressWindow->showProgress(qt(topic), topicProgress, overallProgress);
 }
 
 void FrmMain::setTopicPanelVisible(bool visible) {

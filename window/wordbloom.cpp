@@ -17,7 +17,8 @@ Wordbloom::Wordbloom(const WorkDir& dir, Clock& clock, RandomSource& random, Gam
                      Prompter& prompter, WorkRunner& runner)
     : m_dir(dir), m_view(view), m_prompter(prompter), m_settings(dir, view, prompter),
       m_game(dir, clock, random, view, prompter, m_settings),
-      m_history(dir, view, prompter, runner), m_topicPanel(dir, view, prompter, runner) {
+      m_history(dir, view, prompter, runner), m_topicPanel(dir, view, prompter, runner),
+      m_progress(dir, view, prompter, runner) {
     m_game.whenSaved([this](const PlayRecord& record) { m_history.add(record); });
 }
 
@@ -59,6 +60,16 @@ void Wordbloom::takeTopicOfHistoryRow(std::size_t row) {
 
 void Wordbloom::openTopicPanel() {
     m_topicPanel.open(m_view.shownTopic());
+}
+
+void Wordbloom::openProgressOfHistoryRow(std::size_t row) {
+    if (const auto topic = m_history.topicOfRow(row)) {
+        m_progress.open(*topic);
+    }
+}
+
+void Wordbloom::openProgressOfDisplayedTopic() {
+    m_progress.open(m_topicPanel.isOpen() ? m_view.panelTopic() : m_view.shownTopic());
 }
 
 void Wordbloom::closeTopicPanel() {

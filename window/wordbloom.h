@@ -6,6 +6,7 @@
 #include "game/random_source.h"
 #include "game_view.h"
 #include "history/play_history_browser.h"
+#include "history/progress_browser.h"
 #include "history/topic_panel.h"
 #include "record/prompter.h"
 #include "record/work_dir.h"
@@ -39,6 +40,7 @@ public:
     GameSession& game() { return m_game; }
     PlayHistoryBrowser& history() { return m_history; }
     TopicPanel& topicPanel() { return m_topicPanel; }
+    ProgressBrowser& progress() { return m_progress; }
     const GameSession& game() const { return m_game; }
 
     // A click on a play history row makes its topic the shown one.
@@ -48,6 +50,12 @@ public:
     // Closes the topic panel; when it showed no known answers (its topic was
     // cleared), the game panel's known answers go too.
     void closeTopicPanel();
+    // Opens the progress window on the topic of a play history row; nothing
+    // for the header row or a row that is not there.
+    void openProgressOfHistoryRow(std::size_t row);
+    // Opens the progress window on the topic the player sees: the topic
+    // panel's while it is open, else the game panel's.
+    void openProgressOfDisplayedTopic();
 
 private:
     std::vector<std::string> loadTopics();
@@ -59,6 +67,7 @@ private:
     GameSession m_game;
     PlayHistoryBrowser m_history;
     TopicPanel m_topicPanel;
+    ProgressBrowser m_progress;
 };
 
 } // namespace wordbloom

@@ -104,6 +104,10 @@ public:
     void setPanelTopic(const std::string& text) override { panelTopicText = text; }
     void showTopicHistory(const TopicHistory& history) override;
     void setTopicPanelVisible(bool visible) override { panelVisible = visible; }
+    void showProgress(const std::string& shownTopic, const TopicProgress& topicProgress,
+                      const OverallProgress& overallProgress) override {
+        progressShown.push_back({shownTopic, topicProgress, overallProgress});
+    }
 
     std::string label(ResultLabel which) const;
 
@@ -130,6 +134,12 @@ public:
     Rows topicLogRows;
     std::vector<std::string> panelAssociations;
     bool panelVisible = true;
+    struct ShownProgress {
+        std::string topic;
+        TopicProgress topicProgress;
+        OverallProgress overallProgress;
+    };
+    std::vector<ShownProgress> progressShown;
 };
 
 } // namespace wordbloom::testing

@@ -1,0 +1,34 @@
+#include "progress_browser.h"
+
+#include "record/checked_topic.h"
+#include "record/file_error.h"
+#include "record/messages.h"
+
+namespace wordbloom {
+
+ProgressBrowser::ProgressBrowser(WorkDir dir, ProgressView& view, Prompter& prompter,
+                                 WorkRunner& runner)
+    : m_dir(std::move(dir)), m_view(view), m_prompter(prompter), m_runner(runner) {}
+
+void ProgressBrowser::open(const std::string& shownTopic) {
+    const auto topic = checkedTopic(m_prompter, shownTopic);
+    if (!topic) {
+        return;
+    }
+    TopicProgress topicProgress;
+    OverallProgress overallProgress;
+    try {
+        m_runner.run(kLoadingProgress, [&] {
+            topicProgress = readTopicProgress(m_dir, *topic);
+            overallProgress = readOverallProgress(m_dir);
+        });
+    } catch (const FileError& error) {
+        m_prompter.ask(fileErrorMessage(error, failed::kReadProgress));
+        return;
+    }
+    m_topic = std::move(topicProgress);
+    m_overall = std::move(overallProgress);
+    m_view.showProgress(shownTopic, m_topic, m_overall);
+}
+
+} // namespace wordbloom

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "overall_progress.h"
+#include "topic_progress.h"
+
+#include <string>
+
+namespace wordbloom {
+
+// What the progress browser shows in the progress window (成績). The content
+// is passed as the browser's own, valid until the next call.
+class ProgressView {
+public:
+    virtual ~ProgressView() = default;
+    // Opens the window, or brings it to the front, on the charts of one topic
+    // (as the player sees it) and those of all topics.
+    virtual void showProgress(const std::string& topic, const TopicProgress& topicProgress,
+                              const OverallProgress& overallProgress) = 0;
+};
+
+} // namespace wordbloom

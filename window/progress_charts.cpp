@@ -1,0 +1,249 @@
+#include "progress_charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace wordbloom {
+
+namespace {
+
+// The colours of the game panel's counters, so that a chart reads like them.
+const QColor kNewColour(0x00, 0x80, 0x00);
+const QColor kExistingColour(0x80, 0x80, 0x00);
+const QColor kDuplicateColour(0xFF, 0x00, 0x00);
+const QColor kRateColour(0x00, 0x00, 0x80);
+const QColor kBestColour(0xFF, 0x8C, 0x00);
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QChart* newChart(const QString& title, bool empty, const QString& note) {
+    auto* chart = new QChart;
+    chart->setTitle(empty ? note : title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    return chart;
+}
+
+QValueAxis* valueAxis(QChart* chart, const QString& title, Qt::Alignment side) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(axis, side);
+    return axis;
+}
+
+// A round top for an axis that counts, so that its ticks fall on whole numbers.
+void countRange(QValueAxis* axis, double highest) {
+    const double top = std::max(1.0, highest);
+    axis->setRange(0, top);
+    axis->setTickCount(static_cast<int>(std::min(top, 5.0)) + 1);
+    axis->applyNiceNumbers();
+}
+
+QBarSet* barSet(const QString& label, const QColor& colour) {
+    auto* set = new QBarSet(label);
+    set->setColor(colour);
+    set->setBorderColor(colour);
+    return set;
+}
+
+// A dated day of the files, "yyyy/mm/dd", at noon, where a time axis puts it.
+qint64 msecsOfDay(const std::string& date) {
+    const QDate day = QDate::fromString(qt(date), QStringLiteral("yyyy/MM/dd"));
+    return QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch();
+}
+
+QScatterSeries* bestMark(QChart* chart, const QString& name) {
+    auto* mark = new QScatterSeries;
+    mark->setName(name);
+    mark->setColor(kBestColour);
+    mark->setBorderColor(kBestColour);
+    mark->setMarkerSize(11);
+    mark->setPointLabelsVisible(true);
+    mark->setPointLabelsFormat(QStringLiteral("@yPoint"));
+    chart->addSeries(mark);
+    return mark;
+}
+
+} // namespace
+
+QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::size_t count) {
+    const std::vector<TopicGame>& games = progress.games;
+    QChart* chart = newChart(QStringLiteral("ゲームごとの回答"), games.empty(),
+                             QStringLiteral("このお題のゲームはまだ保存されていません"));
+    first = std::min(first, games.size());
+    const std::size_t end = std::min(games.size(), first + count);
+
+    auto* bars = new QStackedBarSeries;
+    QBarSet* newSet = barSet(QStringLiteral("新"), kNewColour);
+    QBarSet* existingSet = barSet(QStringLiteral("既"), kExistingColour);
+    QBarSet* duplicateSet = barSet(QStringLiteral("重"), kDuplicateColour);
+    auto* rate = new QLineSeries;
+    rate->setName(QStringLiteral("秒当たり"));
+    rate->setColor(kRateColour);
+    QStringList labels;
+    int highestTotal = 0;
+    double highestRate = 0;
+    for (std::size_t index = first; index < end; ++index) {
+        const TopicGame& game = games[index];
+        newSet->append(game.newAnswers);
+        existingSet->append(game.existingAnswers);
+        duplicateSet->append(game.duplicateAnswers);
+        highestTotal =
+            std::max(highestTotal, game.newAnswers + game.existingAnswers + game.duplicateAnswers);
+        // The label keeps the game's place in the whole list, so that a
+        // page of games still says which ones they are.
+        labels << QStringLiteral("%1\n%2").arg(index + 1).arg(qt(game.date).mid(2));
+        if (game.charactersPerSecond) {
+            rate->append(static_cast<double>(index - first), *game.charactersPerSecond);
+            highestRate = std::max(highestRate, *game.charactersPerSecond);
+        }
+    }
+    bars->append({newSet, existingSet, duplicateSet});
+    chart->addSeries(bars);
+    chart->addSeries(rate);
+
+    auto* gameAxis = new QBarCategoryAxis;
+    gameAxis->append(labels.isEmpty() ? QStringList{QString()} : labels);
+    chart->addAxis(gameAxis, Qt::AlignBottom);
+    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("回答数"), Qt::AlignLeft);
+    countRange(countAxis, highestTotal);
+    QValueAxis* rateAxis = valueAxis(chart, QStringLiteral("秒当たり"), Qt::AlignRight);
+    rateAxis->setLabelFormat(QStringLiteral("%.2f"));
+    rateAxis->setRange(0, std::max(1.0, highestRate * 1.1));
+    for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{bars, rate}) {
+        series->attachAxis(gameAxis);
+    }
+    bars->attachAxis(countAxis);
+    rate->attachAxis(rateAxis);
+
+    const auto shown = [&](const std::optional<PersonalBest>& best) {
+        return best && best->game >= first && best->game < end;
+    };
+    if (shown(progress.mostNewAnswers)) {
+        QScatterSeries* mark = bestMark(chart, QStringLiteral("新の最多"));
+        mark->append(static_cast<double>(progress.mostNewAnswers->game - first),
+                     progress.mostNewAnswers->value);
+        mark->attachAxis(gameAxis);
+        mark->attachAxis(countAxis);
+    }
+    if (shown(progress.bestRate)) {
+        QScatterSeries* mark = bestMark(chart, QStringLiteral("最高の秒当たり"));
+        mark->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        mark->append(static_cast<double>(progress.bestRate->game - first),
+                     progress.bestRate->value);
+        mark->attachAxis(gameAxis);
+        mark->attachAxis(rateAxis);
+    }
+    return chart;
+}
+
+QChart* vocabularyChart(const TopicProgress& progress) {
+    QChart* chart =
+        newChart(QStringLiteral("これまでに出した、ちがう回答の数"), progress.vocabulary.empty(),
+                 QStringLiteral("このお題の回答はまだありません"));
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("ちがう回答"));
+    line->setColor(kNewColour);
+    std::size_t highest = 0;
+    for (std::size_t index = 0; index < progress.vocabulary.size(); ++index) {
+        const std::size_t answers = progress.vocabulary[index].differentAnswers;
+        line->append(static_cast<double>(index + 1), static_cast<double>(answers));
+        highest = std::max(highest, answers);
+    }
+    chart->addSeries(line);
+    QValueAxis* gameAxis = valueAxis(chart, QStringLiteral("ゲーム"), Qt::AlignBottom);
+    countRange(gameAxis, static_cast<double>(progress.vocabulary.size()));
+    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("回答の数"), Qt::AlignLeft);
+    countRange(countAxis, static_cast<double>(highest));
+    line->attachAxis(gameAxis);
+    line->attachAxis(countAxis);
+    chart->legend()->hide();
+    return chart;
+}
+
+QChart* weeklyGamesChart(const OverallProgress& progress) {
+    QChart* chart = newChart(QStringLiteral("週ごとのゲーム数"), progress.weeks.empty(),
+                             QStringLiteral("保存されたゲームはまだありません"));
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("ゲーム数"));
+    line->setColor(kRateColour);
+    std::size_t highest = 0;
+    for (const WeekOfPlay& week : progress.weeks) {
+        line->append(static_cast<double>(msecsOfDay(week.monday)), static_cast<double>(week.games));
+        highest = std::max(highest, week.games);
+    }
+    chart->addSeries(line);
+    auto* timeAxis = new QDateTimeAxis;
+    timeAxis->setFormat(QStringLiteral("yyyy/MM/dd"));
+    timeAxis->setTitleText(QStringLiteral("週（月曜日から）"));
+    if (progress.weeks.empty()) {
+        const QDateTime now = QDateTime::currentDateTime();
+        timeAxis->setRange(now.addDays(-7), now);
+    }
+    chart->addAxis(timeAxis, Qt::AlignBottom);
+    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("ゲーム数"), Qt::AlignLeft);
+    countRange(countAxis, static_cast<double>(highest));
+    line->attachAxis(timeAxis);
+    line->attachAxis(countAxis);
+    chart->legend()->hide();
+    return chart;
+}
+
+QChart* mostPlayedChart(const OverallProgress& progress) {
+    QChart* chart = newChart(QStringLiteral("よく遊んだお題"), progress.mostPlayedTopics.empty(),
+                             QStringLiteral("保存されたゲームはまだありません"));
+    auto* bars = new QHorizontalBarSeries;
+    QBarSet* games = barSet(QStringLiteral("ゲーム数"), kNewColour);
+    QStringList topics;
+    std::size_t highest = 0;
+    // A horizontal bar chart draws its first category at the bottom.
+    for (auto topic = progress.mostPlayedTopics.rbegin(); topic != progress.mostPlayedTopics.rend();
+         ++topic) {
+        games->append(static_cast<double>(topic->games));
+        topics << qt(topic->topic);
+        highest = std::max(highest, topic->games);
+    }
+    bars->append(games);
+    bars->setLabelsVisible(true);
+    chart->addSeries(bars);
+    auto* topicAxis = new QBarCategoryAxis;
+    topicAxis->append(topics.isEmpty() ? QStringList{QString()} : topics);
+    chart->addAxis(topicAxis, Qt::AlignLeft);
+    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("ゲーム数"), Qt::AlignBottom);
+    countRange(countAxis, static_cast<double>(highest));
+    bars->attachAxis(topicAxis);
+    bars->attachAxis(countAxis);
+    chart->legend()->hide();
+    return chart;
+}
+
+QString bestsSummary(const TopicProgress& progress) {
+    QStringList parts;
+    if (const auto& best = progress.mostNewAnswers) {
+        parts << QStringLiteral("新の最多: %1（%2 ゲーム目、%3）")
+                     .arg(best->value)
+                     .arg(best->game + 1)
+                     .arg(qt(best->date));
+    }
+    if (const auto& best = progress.bestRate) {
+        parts << QStringLiteral("最高の秒当たり: %1/秒（%2 ゲーム目、%3）")
+                     .arg(best->value, 0, 'f', 2)
+                     .arg(best->game + 1)
+                     .arg(qt(best->date));
+    }
+    return parts.join(QStringLiteral("　"));
+}
+
+} // namespace wordbloom

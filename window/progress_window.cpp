@@ -1,0 +1,147 @@
+#include "progress_window.h"
+
+#include "fonts.h"
+#include "progress_charts.h"
+#include "record/messages.h"
+
+#include <QChartView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace wordbloom {
+
+namespace {
+
+QChartView* chartView(QWidget* parent, const char* name) {
+    auto* view = new QChartView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(220);
+    return view;
+}
+
+// Puts a new chart in a view; the view owns it and lets the old one go.
+void replaceChart(QChartView* view, QChart* chart) {
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+QLabel* noteLabel(QWidget* parent) {
+    auto* note = new QLabel(parent);
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("color: #804000;"));
+    note->hide();
+    return note;
+}
+
+void showNote(QLabel* note, const std::string& text) {
+    note->setText(QString::fromStdString(text));
+    note->setVisible(!text.empty());
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("progressWindow"));
+    setWindowTitle(QStringLiteral("成績"));
+    setFont(windowFont(9));
+    resize(760, 640);
+
+    m_tabs = new QTabWidget(this);
+    auto* topicPage = new QWidget;
+    m_topicLabel = new QLabel(topicPage);
+    m_topicLabel->setObjectName(QStringLiteral("progressTopic"));
+    m_topicLabel->setFont(windowFont(14.25));
+    m_topicLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_bests = new QLabel(topicPage);
+    m_bests->setObjectName(QStringLiteral("progressBests"));
+    m_topicNote = noteLabel(topicPage);
+    m_games = chartView(topicPage, "progressGames");
+    m_pages = new QScrollBar(Qt::Horizontal, topicPage);
+    m_pages->setObjectName(QStringLiteral("progressGamesPages"));
+    m_pages->setAccessibleName(QStringLiteral("表示するゲーム"));
+    m_vocabulary = chartView(topicPage, "progressVocabulary");
+    auto* topicLayout = new QVBoxLayout(topicPage);
+    topicLayout->addWidget(m_topicLabel);
+    topicLayout->addWidget(m_bests);
+    topicLayout->addWidget(m_topicNote);
+    topicLayout->addWidget(m_games, 3);
+    topicLayout->addWidget(m_pages);
+    topicLayout->addWidget(m_vocabulary, 2);
+    m_tabs->addTab(topicPage, QStringLiteral("お題"));
+
+    auto* overallPage = new QWidget;
+    m_overallNote = noteLabel(overallPage);
+    m_weekly = chartView(overallPage, "progressWeeks");
+    m_mostPlayed = chartView(overallPage, "progressMostPlayed");
+    auto* overallLayout = new QVBoxLayout(overallPage);
+    overallLayout->addWidget(m_overallNote);
+    overallLayout->addWidget(m_weekly, 1);
+    overallLayout->addWidget(m_mostPlayed, 1);
+    m_tabs->addTab(overallPage, QStringLiteral("すべてのお題"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+
+    connect(m_pages, &QScrollBar::valueChanged, this, &ProgressWindow::showGamesFrom);
+}
+
+void ProgressWindow::showProgress(const QString& topic, const TopicProgress& topicProgress,
+                                  const OverallProgress& overallProgress) {
+    m_topic = &topicProgress;
+    m_topicLabel->setText(topic);
+    m_bests->setText(bestsSummary(topicProgress));
+    showNote(m_topicNote, progressLeftOutNote(topicProgress.skippedHistoryLines,
+                                              topicProgress.skippedAnswerLogLines,
+                                              topicProgress.unreadableDates));
+    showNote(m_overallNote, progressLeftOutNote(overallProgress.skippedHistoryLines, 0,
+                                                overallProgress.unreadableDates +
+                                                    overallProgress.gamesOutsideWeeks));
+
+    const std::size_t games = topicProgress.games.size();
+    const int lastPage = static_cast<int>(games > kGamesPerPage ? games - kGamesPerPage : 0);
+    const QSignalBlocker quiet(m_pages);
+    m_pages->setRange(0, lastPage);
+    m_pages->setPageStep(static_cast<int>(kGamesPerPage));
+    m_pages->setValue(lastPage);
+    m_pages->setVisible(lastPage > 0);
+    showGamesFrom(lastPage);
+
+    replaceChart(m_vocabulary, wordbloom::vocabularyChart(topicProgress));
+    replaceChart(m_weekly, weeklyGamesChart(overallProgress));
+    replaceChart(m_mostPlayed, wordbloom::mostPlayedChart(overallProgress));
+
+    m_tabs->setCurrentIndex(0);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ProgressWindow::showGamesFrom(int first) {
+    if (m_topic == nullptr) {
+        return;
+    }
+    replaceChart(m_games,
+                 topicGamesChart(*m_topic, static_cast<std::size_t>(first), kGamesPerPage));
+}
+
+QChart* ProgressWindow::gamesChart() const {
+    return m_games->chart();
+}
+
+QChart* ProgressWindow::vocabularyChart() const {
+    return m_vocabulary->chart();
+}
+
+QChart* ProgressWindow::weeklyChart() const {
+    return m_weekly->chart();
+}
+
+QChart* ProgressWindow::mostPlayedChart() const {
+    return m_mostPlayed->chart();
+}
+
+} // namespace wordbloom

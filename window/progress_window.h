@@ -1,0 +1,57 @@
+#pragma once
+
+#include "history/overall_progress.h"
+#include "history/topic_progress.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QScrollBar;
+class QTabWidget;
+
+namespace wordbloom {
+
+// The progress window (成績), beside the game's window and never in its way:
+// one tab for a topic's games, rates, vocabulary and bests, one for all
+// topics. It only draws; the numbers come worked out from the core.
+class ProgressWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // The games a topic's bar chart shows at once; a scroll bar pages
+    // through more.
+    static constexpr std::size_t kGamesPerPage = 50;
+
+    explicit ProgressWindow(QWidget* parent);
+
+    // Shows the charts (the data is the caller's and stays valid until the
+    // next call) and brings the window to the front. A topic's newest games
+    // are in view.
+    void showProgress(const QString& topic, const TopicProgress& topicProgress,
+                      const OverallProgress& overallProgress);
+
+    // What the charts show, for the tests and for screen readers.
+    QChart* gamesChart() const;
+    QChart* vocabularyChart() const;
+    QChart* weeklyChart() const;
+    QChart* mostPlayedChart() const;
+    QScrollBar* gamesScrollBar() const { return m_pages; }
+
+private:
+    void showGamesFrom(int first);
+
+    QTabWidget* m_tabs = nullptr;
+    QLabel* m_topicLabel = nullptr;
+    QLabel* m_bests = nullptr;
+    QLabel* m_topicNote = nullptr;
+    QLabel* m_overallNote = nullptr;
+    QChartView* m_games = nullptr;
+    QScrollBar* m_pages = nullptr;
+    QChartView* m_vocabulary = nullptr;
+    QChartView* m_weekly = nullptr;
+    QChartView* m_mostPlayed = nullptr;
+    const TopicProgress* m_topic = nullptr;
+};
+
+} // namespace wordbloom
