@@ -2,6 +2,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QDateTime>
 #include <QDateTimeAxis>
@@ -21,7 +22,11 @@ const QColor kNewColour(0x00, 0x80, 0x00);
 const QColor kExistingColour(0x80, 0x80, 0x00);
 const QColor kDuplicateColour(0xFF, 0x00, 0x00);
 const QColor kRateColour(0x00, 0x00, 0x80);
-const QColor kBestColour(0xFF, 0x8C, 0x00);
+const QColor kMostNewColour(0xFF, 0x8C, 0x00);
+const QColor kBestRateColour(0xC0, 0x00, 0xC0);
+
+// About this many game numbers stand under a page of bars.
+constexpr std::size_t kGameLabels = 8;
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -64,11 +69,11 @@ qint64 msecsOfDay(const std::string& date) {
     return QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch();
 }
 
-QScatterSeries* bestMark(QChart* chart, const QString& name) {
+QScatterSeries* bestMark(QChart* chart, const QString& name, const QColor& colour) {
     auto* mark = new QScatterSeries;
     mark->setName(name);
-    mark->setColor(kBestColour);
-    mark->setBorderColor(kBestColour);
+    mark->setColor(colour);
+    mark->setBorderColor(colour);
     mark->setMarkerSize(11);
     mark->setPointLabelsVisible(true);
     mark->setPointLabelsFormat(QStringLiteral("@yPoint"));
@@ -92,7 +97,6 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
     auto* rate = new QLineSeries;
     rate->setName(QStringLiteral("秒当たり"));
     rate->setColor(kRateColour);
-    QStringList labels;
     int highestTotal = 0;
     double highestRate = 0;
     for (std::size_t index = first; index < end; ++index) {
@@ -102,9 +106,6 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
         duplicateSet->append(game.duplicateAnswers);
         highestTotal =
             std::max(highestTotal, game.newAnswers + game.existingAnswers + game.duplicateAnswers);
-        // The label keeps the game's place in the whole list, so that a
-        // page of games still says which ones they are.
-        labels << QStringLiteral("%1\n%2").arg(index + 1).arg(qt(game.date).mid(2));
         if (game.charactersPerSecond) {
             rate->append(static_cast<double>(index - first), *game.charactersPerSecond);
             highestRate = std::max(highestRate, *game.charactersPerSecond);
@@ -114,8 +115,19 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
     chart->addSeries(bars);
     chart->addSeries(rate);
 
-    auto* gameAxis = new QBarCategoryAxis;
-    gameAxis->append(labels.isEmpty() ? QStringList{QString()} : labels);
+    // Bar k of the page stands at k. A few of them are labelled with their
+    // place among all the topic's games and their date, so that a page of
+    // games still says which ones they are.
+    auto* gameAxis = new QCategoryAxis;
+    gameAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    gameAxis->setRange(-0.5, std::max(1.0, static_cast<double>(end - first)) - 0.5);
+    gameAxis->setTitleText(QStringLiteral("ゲーム（古い順）"));
+    const std::size_t step =
+        std::max<std::size_t>(1, (end - first + kGameLabels - 1) / kGameLabels);
+    for (std::size_t index = first; index < end; index += step) {
+        gameAxis->append(QStringLiteral("%1\n%2").arg(index + 1).arg(qt(games[index].date).mid(5)),
+                         static_cast<double>(index - first));
+    }
     chart->addAxis(gameAxis, Qt::AlignBottom);
     QValueAxis* countAxis = valueAxis(chart, QStringLiteral("回答数"), Qt::AlignLeft);
     countRange(countAxis, highestTotal);
@@ -132,14 +144,14 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
         return best && best->game >= first && best->game < end;
     };
     if (shown(progress.mostNewAnswers)) {
-        QScatterSeries* mark = bestMark(chart, QStringLiteral("新の最多"));
+        QScatterSeries* mark = bestMark(chart, QStringLiteral("新の最多"), kMostNewColour);
         mark->append(static_cast<double>(progress.mostNewAnswers->game - first),
                      progress.mostNewAnswers->value);
         mark->attachAxis(gameAxis);
         mark->attachAxis(countAxis);
     }
     if (shown(progress.bestRate)) {
-        QScatterSeries* mark = bestMark(chart, QStringLiteral("最高の秒当たり"));
+        QScatterSeries* mark = bestMark(chart, QStringLiteral("最高の秒当たり"), kBestRateColour);
         mark->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
         mark->append(static_cast<double>(progress.bestRate->game - first),
                      progress.bestRate->value);

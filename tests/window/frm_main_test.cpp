@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QImage>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <cstdlib>
@@ -396,6 +397,11 @@ void FrmMainTest::helpOpensBesideTheGameAndEndClosesIt() {
     QVERIFY(help->isVisible());
     QVERIFY(!help->isModal());
     QVERIFY(help->toPlainText().contains(QStringLiteral("Wordbloom")));
+    // The progress page shows its picture, sharp at the screen's density.
+    help->setSource(QUrl(QStringLiteral("qrc:/help/progress.html")));
+    QVERIFY(help->toPlainText().contains(QStringLiteral("Ctrl+G")));
+    QVERIFY(!QImage(QStringLiteral(":/help/progress.png")).isNull());
+    QVERIFY(!QImage(QStringLiteral(":/help/progress@2x.png")).isNull());
     QVERIFY(session.find("cmdStart")->isEnabled());
     session.click("cmdEnd");
     QVERIFY(window.help().window() == nullptr || !window.help().window()->isVisible());
