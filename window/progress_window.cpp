@@ -6,6 +6,7 @@
 
 #include <QChartView>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -22,10 +23,12 @@ QChartView* chartView(QWidget* parent, const char* name) {
     return view;
 }
 
-// Puts a new chart in a view; the view owns it and lets the old one go.
+// Puts a new chart in a view; the view owns it and lets the old one go. A
+// screen reader reads the chart's title, or its note when it is empty.
 void replaceChart(QChartView* view, QChart* chart) {
     QChart* old = view->chart();
     view->setChart(chart);
+    view->setAccessibleName(chart->title());
     delete old;
 }
 
@@ -94,6 +97,7 @@ void ProgressWindow::showProgress(const QString& topic, const TopicProgress& top
     m_topic = &topicProgress;
     m_topicLabel->setText(topic);
     m_bests->setText(bestsSummary(topicProgress));
+    m_games->setAccessibleDescription(m_bests->text());
     showNote(m_topicNote, progressLeftOutNote(topicProgress.skippedHistoryLines,
                                               topicProgress.skippedAnswerLogLines,
                                               topicProgress.unreadableDates));
@@ -118,6 +122,14 @@ void ProgressWindow::showProgress(const QString& topic, const TopicProgress& top
     show();
     raise();
     activateWindow();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ProgressWindow::showGamesFrom(int first) {

@@ -38,6 +38,10 @@ public:
     QChart* mostPlayedChart() const;
     QScrollBar* gamesScrollBar() const { return m_pages; }
 
+protected:
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void showGamesFrom(int first);
 

@@ -108,6 +108,13 @@ private slots:
         QCOMPARE(topics->barSets()[0]->at(1), 3.0); // the most played at the top
         QVERIFY(seriesOf<QLineSeries>(progress->weeklyChart())->count() >= 1);
         QVERIFY(!progress->gamesScrollBar()->isVisible());
+
+        // Escape closes it; the shortcut opens it again, charts and all.
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(!progress->isVisible());
+        QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(progress->isVisible());
+        QCOMPARE(seriesOf<QStackedBarSeries>(progress->gamesChart())->barSets()[0]->count(), 3);
     }
 
     void theMenusOpenTheRowsTopicAndThePanelsTopic() {
