@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -97,9 +98,11 @@ void FrmMain::bindEvents() {
         m_chkAs->setStyleSheet(QString());
         run([&app, checked] { app.settings().setAutoSave(checked ? 1 : 0); });
     });
-    connect(m_msgRireki, &FlexGrid::cellClicked, this, [this, &app](std::size_t row, int) {
-        run([&app, row] { app.takeTopicOfHistoryRow(row); });
-    });
+    for (auto rowChosen : {&FlexGrid::cellClicked, &FlexGrid::cellChosen}) {
+        connect(m_msgRireki, rowChosen, this, [this, &app](std::size_t row, int) {
+            run([&app, row] { app.takeTopicOfHistoryRow(row); });
+        });
+    }
     m_txtKaitou->onEnter = [this, &app](const QString& text) {
         bool used = true;
         run([&] { used = app.game().submitAnswer(text.toStdString()); });
@@ -116,6 +119,7 @@ void FrmMain::bindTopicPanelEvents() {
     Wordbloom& app = *m_app;
     bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
     bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
+    bind(m_panelEscape, &QShortcut::activated, [&app] { app.topicPanel().hide(); });
     bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
     bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
 }

@@ -16,6 +16,7 @@ class QFrame;
 class QLabel;
 class QListView;
 class QRadioButton;
+class QShortcut;
 class QTimer;
 class QToolButton;
 class QPushButton;
@@ -122,6 +123,7 @@ private:
     QPushButton* m_cmdModoru = nullptr;
     QListView* m_lstRendata2 = nullptr;
     FlexGrid* m_msgRireki3 = nullptr;
+    QShortcut* m_panelEscape = nullptr;
     QFrame* m_frame1 = nullptr;
     std::array<QLabel*, 3> m_imgStart{};
     PickListComboBox* m_cboJikan = nullptr;
