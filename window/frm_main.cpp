@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -118,8 +117,9 @@ void FrmMain::bindEvents() {
 void FrmMain::bindTopicPanelEvents() {
     Wordbloom& app = *m_app;
     bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
-    bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
-    bind(m_panelEscape, &QShortcut::activated, [&app] { app.topicPanel().hide(); });
+    for (auto hidePanel : {&ClickableFrame::clicked, &ClickableFrame::escapePressed}) {
+        bind(m_fraRireki, hidePanel, [&app] { app.topicPanel().hide(); });
+    }
     bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
     bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
 }

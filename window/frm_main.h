@@ -16,7 +16,6 @@ class QFrame;
 class QLabel;
 class QListView;
 class QRadioButton;
-class QShortcut;
 class QTimer;
 class QToolButton;
 class QPushButton;
@@ -123,7 +122,6 @@ private:
     QPushButton* m_cmdModoru = nullptr;
     QListView* m_lstRendata2 = nullptr;
     FlexGrid* m_msgRireki3 = nullptr;
-    QShortcut* m_panelEscape = nullptr;
     QFrame* m_frame1 = nullptr;
     std::array<QLabel*, 3> m_imgStart{};
     PickListComboBox* m_cboJikan = nullptr;

@@ -17,7 +17,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -257,9 +256,6 @@ void FrmMain::buildTopicPanel() {
     m_msgRireki3 = control<FlexGrid>(m_fraRireki, "msgRireki3", 2925, 825, 6165, 4395);
     setFontSize(m_msgRireki3, 11.25);
     m_msgRireki3->setTabKeyNavigation(false);
-    // Escape does what a click on the panel's own background does.
-    m_panelEscape = new QShortcut(QKeySequence(Qt::Key_Escape), m_fraRireki);
-    m_panelEscape->setContext(Qt::WidgetWithChildrenShortcut);
     nameControls(*m_fraRireki);
 }
 

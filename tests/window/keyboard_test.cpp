@@ -31,7 +31,15 @@ struct Keyboard {
         return focus != nullptr ? focus->objectName() : QString();
     }
 
-    void press(Qt::Key key) const { QTest::keyClick(window.focusWidget(), key); }
+    // A key goes to an open drop-down list first, as a popup takes the
+    // keyboard while it is open.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* target = popup != nullptr && popup->focusWidget() != nullptr
+                              ? popup->focusWidget()
+                              : window.focusWidget();
+        QTest::keyClick(target, key, modifiers);
+    }
 
     // Presses Tab until the named control has the focus; false when it never
     // does.
@@ -88,7 +96,11 @@ void KeyboardTest::aWholeGameIsPlayedAtTheKeyboard() {
     QCOMPARE(session.folder.read("設定.txt"), std::string("10,1\r\n"));
 
     QVERIFY(keys.tabTo("cboMondai"));
+    keys.press(Qt::Key_Down, Qt::AltModifier); // opens the list
     keys.press(Qt::Key_Down);
+    QCOMPARE(session.find<QComboBox>("cboMondai")->currentText(),
+             QStringLiteral("一番食べたいもの"));
+    keys.press(Qt::Key_Return);
     QCOMPARE(session.find<QComboBox>("cboMondai")->currentText(), QStringLiteral("好きな色"));
     QVERIFY(keys.tabTo("optRendata"));
     keys.press(Qt::Key_Up); // to the option above it, which shows the known answers
@@ -146,6 +158,14 @@ void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
     QVERIFY(!session.find("fraRireki")->isVisible());
     QCOMPARE(keys.focused(), QStringLiteral("cmdSyousai"));
 
+    keys.press(Qt::Key_Space);
+    QVERIFY(keys.tabTo("cboMondai2"));
+    keys.press(Qt::Key_Down, Qt::AltModifier);
+    keys.press(Qt::Key_Escape); // closes the open list, not the panel
+    QVERIFY(!session.find<QComboBox>("cboMondai2")->view()->isVisible());
+    QVERIFY(session.find("fraRireki")->isVisible());
+    keys.press(Qt::Key_Escape); // the box itself leaves Escape to the panel
+    QVERIFY(!session.find("fraRireki")->isVisible());
     keys.press(Qt::Key_Space);
     QVERIFY(keys.tabTo("cboMondai2"));
     keys.press(Qt::Key_Up); // picks the topic above: nothing logged yet

@@ -53,9 +53,10 @@ inline std::shared_ptr<SeenBox> pressInNextBox(Qt::Key key) {
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, seen, key] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        // A box stays the active modal one until its event loop ends: another
-        // waiting answer must not take the one just answered for the next.
-        if (box == nullptr || box->property("answered").toBool()) {
+        // Keys reach a box once it is the active window. A box stays the
+        // active modal one until its event loop ends: another waiting answer
+        // must not take the one just answered for the next.
+        if (box == nullptr || !box->isActiveWindow() || box->property("answered").toBool()) {
             return;
         }
         box->setProperty("answered", true);
