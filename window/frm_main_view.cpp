@@ -34,9 +34,9 @@ QColor kindColour(AnswerKind kind) {
 QString kindMeaning(AnswerKind kind) {
     switch (kind) {
     case AnswerKind::Duplicate:
-        return QStringLiteral("重複");
+        return QStringLiteral("重複した回答");
     case AnswerKind::Existing:
-        return QStringLiteral("既存");
+        return QStringLiteral("既存の回答");
     case AnswerKind::New:
         break;
     }

@@ -21,7 +21,8 @@ import sys
 import tempfile
 import time
 
-from desktop_session import DesktopSession, missing_tools, wait_until
+sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
+from desktop_session import DesktopSession, missing_tools, wait_until  # noqa: E402
 
 DEADLINE_SECONDS = 100
 TOPIC = "好きな色"
@@ -190,7 +191,7 @@ def play_and_read(window, folder):
 
     expect("answer grid headers", window.headers("このゲームの答え"), ["回", "回答"])
     expect("answer grid cells", window.cells("このゲームの答え"),
-           [["1 新しい回答", "abc"], ["2 重複", "abc"], ["3 新しい回答", "xyz"]])
+           [["1 新しい回答", "abc"], ["2 重複した回答", "abc"], ["3 新しい回答", "xyz"]])
 
     record = wait_until("the automatic save", lambda: last_saved_record(folder), 5)
     expect("saved counts", record[4:7], ["2", "0", "1"])
@@ -226,7 +227,7 @@ def run(program):
             "QT_QPA_PLATFORM": "xcb", "QT_ACCESSIBILITY": "1",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
         os.environ.update(desktop.env)
-        import pyatspi  # pylint: disable=import-outside-toplevel  (needs the buses above)
+        import pyatspi  # only now: it connects to the buses started above
         try:
             window = Window(pyatspi)
             # No window manager gives the new window the keyboard, so the

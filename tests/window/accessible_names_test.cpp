@@ -103,9 +103,9 @@ private slots:
         QCOMPARE(spokenName(session, "lblChu"), QStringLiteral("既存の回答の数 1"));
         QCOMPARE(spokenName(session, "lblNg"), QStringLiteral("重複した回答の数 1"));
         // The colour of an answer's number, in words after the number.
-        QCOMPARE(cell(session, "msgRireki2", 0, 0), QStringLiteral("1 既存"));
+        QCOMPARE(cell(session, "msgRireki2", 0, 0), QStringLiteral("1 既存の回答"));
         QCOMPARE(cell(session, "msgRireki2", 1, 0), QStringLiteral("2 新しい回答"));
-        QCOMPARE(cell(session, "msgRireki2", 2, 0), QStringLiteral("3 重複"));
+        QCOMPARE(cell(session, "msgRireki2", 2, 0), QStringLiteral("3 重複した回答"));
         QCOMPARE(cell(session, "msgRireki2", 2, 1), QStringLiteral("ラーメン"));
         session.tick(5);
         QCOMPARE(timeLeft(session), 50);
