@@ -1,5 +1,6 @@
 #include "clickable_frame.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace wordbloom {
@@ -9,6 +10,15 @@ void ClickableFrame::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QFrame::mouseReleaseEvent(event);
+}
+
+void ClickableFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit escapePressed();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 } // namespace wordbloom

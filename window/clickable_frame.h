@@ -4,7 +4,9 @@
 
 namespace wordbloom {
 
-// A frame that reports a click on its own background.
+// A frame that reports a click on its own background, and Escape pressed on a
+// control inside it that does not use the key itself (an open drop-down list
+// takes it to close).
 class ClickableFrame : public QFrame {
     Q_OBJECT
 public:
@@ -12,9 +14,11 @@ public:
 
 signals:
     void clicked();
+    void escapePressed();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace wordbloom

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QScrollBar>
@@ -135,8 +136,9 @@ int FlexGrid::currentColumn() const {
     return current.isValid() ? current.column() : 0;
 }
 
-void FlexGrid::setCellBackground(std::size_t row, int column, const QColor& colour) {
-    m_model->setCellBackground(row, column, colour);
+void FlexGrid::setCellBackground(std::size_t row, int column, const QColor& colour,
+                                 const QString& meaning) {
+    m_model->setCellBackground(row, column, colour, meaning);
 }
 
 void FlexGrid::paintEvent(QPaintEvent* event) {
@@ -180,6 +182,17 @@ void FlexGrid::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         measureTextRoom();
     }
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (choose && event->modifiers() == Qt::NoModifier && currentRow() > 0) {
+        event->accept();
+        emit cellChosen(currentRow(), currentColumn());
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void FlexGrid::showEvent(QShowEvent* event) {

@@ -64,17 +64,22 @@ public:
     int currentColumn() const;
 
     // The background of one data cell, kept until the next applyLayout or
-    // rowsReset. Cells outside the data rows are left alone.
-    void setCellBackground(std::size_t row, int column, const QColor& colour);
+    // rowsReset, and what the colour means in words, which screen readers
+    // read after the cell's text. Cells outside the data rows are left alone.
+    void setCellBackground(std::size_t row, int column, const QColor& colour,
+                           const QString& meaning = {});
 
 signals:
     // A click on a data cell, emitted after the current cell has moved to it.
     void cellClicked(std::size_t row, int column);
+    // Enter or Space on the current data cell: the keyboard's click.
+    void cellChosen(std::size_t row, int column);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
 

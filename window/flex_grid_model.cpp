@@ -57,13 +57,14 @@ QString FlexGridModel::text(std::size_t row, int column) const {
     return QString::fromStdString(m_cellText(row, column));
 }
 
-void FlexGridModel::setCellBackground(std::size_t row, int column, const QColor& colour) {
+void FlexGridModel::setCellBackground(std::size_t row, int column, const QColor& colour,
+                                      const QString& meaning) {
     if (row == 0 || row > dataRows() || column < 0 || column >= columnCount({})) {
         return;
     }
     const QModelIndex cell = index(static_cast<int>(row - 1), column);
-    m_backgrounds[{cell.row(), column}] = colour;
-    emit dataChanged(cell, cell, {Qt::BackgroundRole});
+    m_backgrounds[{cell.row(), column}] = {colour, meaning};
+    emit dataChanged(cell, cell, {Qt::BackgroundRole, Qt::AccessibleTextRole});
 }
 
 int FlexGridModel::rowCount(const QModelIndex& parent) const {
@@ -87,9 +88,17 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (const auto found = m_backgrounds.find({index.row(), column});
             found != m_backgrounds.end()) {
-            return QBrush(found->second);
+            return QBrush(found->second.colour);
         }
         return isFixed(column) ? QVariant(m_view.palette().button()) : QVariant();
+    case Qt::AccessibleTextRole:
+        // Empty where the colour means nothing: the cell's text is read then.
+        if (const auto found = m_backgrounds.find({index.row(), column});
+            found != m_backgrounds.end() && !found->second.meaning.isEmpty()) {
+            return text(static_cast<std::size_t>(index.row()) + 1, column) + QLatin1Char(' ') +
+                   found->second.meaning;
+        }
+        return {};
     case Qt::ForegroundRole:
         return isFixed(column) ? QVariant(m_view.palette().buttonText()) : QVariant();
     case Qt::FontRole: {

@@ -44,7 +44,8 @@ public:
     // Row 0 is the header row; empty outside the grid.
     QString text(std::size_t row, int column) const;
 
-    void setCellBackground(std::size_t row, int column, const QColor& colour);
+    void setCellBackground(std::size_t row, int column, const QColor& colour,
+                           const QString& meaning);
 
     int rowCount(const QModelIndex& parent = {}) const override;
 
@@ -67,8 +68,12 @@ private:
     std::function<std::size_t()> m_dataRowCount;
     FlexGrid::CellText m_cellText;
     int m_rows = 0;
-    std::map<std::pair<int, int>, QColor> m_backgrounds; // by model row and column
-    std::vector<int> m_textRoom;                         // by column
+    struct Background {
+        QColor colour;
+        QString meaning; // for screen readers
+    };
+    std::map<std::pair<int, int>, Background> m_backgrounds; // by model row and column
+    std::vector<int> m_textRoom;                             // by column
 };
 
 } // namespace wordbloom

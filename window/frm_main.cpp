@@ -103,9 +103,11 @@ void FrmMain::bindEvents() {
         m_chkAs->setStyleSheet(QString());
         run([&app, checked] { app.settings().setAutoSave(checked ? 1 : 0); });
     });
-    connect(m_msgRireki, &FlexGrid::cellClicked, this, [this, &app](std::size_t row, int) {
-        run([&app, row] { app.takeTopicOfHistoryRow(row); });
-    });
+    for (auto rowChosen : {&FlexGrid::cellClicked, &FlexGrid::cellChosen}) {
+        connect(m_msgRireki, rowChosen, this, [this, &app](std::size_t row, int) {
+            run([&app, row] { app.takeTopicOfHistoryRow(row); });
+        });
+    }
     // A scroll area gives the menu's place in its viewport's coordinates.
     m_msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_msgRireki, &QWidget::customContextMenuRequested, this, [this, &app](QPoint at) {
@@ -135,7 +137,9 @@ void FrmMain::bindEvents() {
 void FrmMain::bindTopicPanelEvents() {
     Wordbloom& app = *m_app;
     bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
-    bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
+    for (auto hidePanel : {&ClickableFrame::clicked, &ClickableFrame::escapePressed}) {
+        bind(m_fraRireki, hidePanel, [&app] { app.topicPanel().hide(); });
+    }
     bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
     bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
     const std::pair<QWidget*, QWidget*> parts[] = {{m_fraRireki, m_fraRireki},

@@ -1,3 +1,4 @@
+#include "accessible_names.h"
 #include "answer_box.h"
 #include "clickable_frame.h"
 #include "flex_grid.h"
@@ -8,6 +9,7 @@
 #include "pick_list_combo_box.h"
 #include "pictures.h"
 #include "text_list_model.h"
+#include "time_bar.h"
 #include "units.h"
 
 #include <QComboBox>
@@ -114,8 +116,9 @@ PickListComboBox* comboBox(QWidget* parent, const char* name, int left, int top,
     return combo;
 }
 
-QFrame* filledRectangle(QWidget* parent, const char* name, std::uint32_t colour) {
-    auto* shape = control<QFrame>(parent, name, 225, 945, 8745, 75);
+template <typename Shape = QFrame>
+Shape* filledRectangle(QWidget* parent, const char* name, std::uint32_t colour) {
+    auto* shape = control<Shape>(parent, name, 225, 945, 8745, 75);
     setColours(shape, std::nullopt, colour);
     return shape;
 }
@@ -170,10 +173,11 @@ void FrmMain::buildControls() {
     // The label's box reaches under the play-length box below it: set at the
     // top of its box, the caption stays clear of it on a scaled screen too,
     // where the glyphs come out a little taller.
-    captioned<QLabel>(m_frame1, "Label1_1", 900, 195, 1155, 330, QStringLiteral("プレイ秒数"),
-                      11.25)
-        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* playLengthHeading = captioned<QLabel>(m_frame1, "Label1_1", 900, 195, 1155, 330,
+                                                QStringLiteral("プレイ秒数"), 11.25);
+    playLengthHeading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_cboJikan = comboBox(m_frame1, "cboJikan", 900, 450, 1065, 405, 14.25, kPaleYellow);
+    playLengthHeading->setBuddy(m_cboJikan);
     m_chkAs = pictureButton(m_frame1, "chkAs", 2100, 450, 420, 420, QString(), {16, 16},
                             QStringLiteral("履歴の自動保存を制御します"));
     m_chkAs->setCheckable(true);
@@ -186,12 +190,13 @@ void FrmMain::buildControls() {
     m_lblByou = counterLabel(frame2, "lblByou", 4125, 1680, QStringLiteral("2.63/秒"), 0x00800000);
 
     filledRectangle(m_frame1, "shpJikanB", 0x000000FF);
-    m_shpJikanK = filledRectangle(m_frame1, "shpJikanK", 0x0000FF00);
+    m_shpJikanK = filledRectangle<TimeBar>(m_frame1, "shpJikanK", 0x0000FF00);
 
     auto* hint = marker(m_frame1, "lblHint", 240, 1125, 390, 450, QStringLiteral("問"), 0x00C0C000);
     hint->setToolTip(QStringLiteral("クリックすると元の文字がわかります"));
     m_cboMondai = comboBox(m_frame1, "cboMondai", 650, 1125, 5025, 435, 15.75, 0x00C0EEFF);
     m_cboMondai->setEditText(QStringLiteral("一番食べたいもの"));
+    hint->setBuddy(m_cboMondai);
     m_cmdStart2 = pictureButton(m_frame1, "cmdStart2", 5750, 1125, 465, 420, QString(), {24, 22},
                                 QStringLiteral("表示中の問いでゲームスタート"));
     m_msgRireki2 = control<FlexGrid>(m_frame1, "msgRireki2", 6300, 1125, 2715, 2010);
@@ -200,9 +205,11 @@ void FrmMain::buildControls() {
 
     // The ideographic space leads the text; aligned right, the mark itself
     // stands whole in the narrow label.
-    marker(m_frame1, "Label2_1", 240, 1575, 390, 720, QStringLiteral("　答"), 0x008080FF)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* answerMark =
+        marker(m_frame1, "Label2_1", 240, 1575, 390, 720, QStringLiteral("　答"), 0x008080FF);
+    answerMark->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtKaitou = control<AnswerBox>(m_frame1, "txtKaitou", 650, 1575, 5550, 720);
+    answerMark->setBuddy(m_txtKaitou);
     m_txtKaitou->setText(QStringLiteral("みどり"));
     setFontSize(m_txtKaitou, 27.75);
     setColours(m_txtKaitou, std::nullopt, kPaleYellow);
@@ -230,6 +237,7 @@ void FrmMain::buildControls() {
     for (QTimer* timer : {m_tmrStart, m_tmrBp}) {
         timer->setInterval(1000);
     }
+    nameControls(*this);
 }
 
 void FrmMain::buildTopicPanel() {
@@ -252,6 +260,7 @@ void FrmMain::buildTopicPanel() {
     m_msgRireki3 = control<FlexGrid>(m_fraRireki, "msgRireki3", 2925, 825, 6165, 4395);
     setFontSize(m_msgRireki3, 11.25);
     m_msgRireki3->setTabKeyNavigation(false);
+    nameControls(*m_fraRireki);
 }
 
 void FrmMain::placePictures(PictureSet& pictures) {

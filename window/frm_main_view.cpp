@@ -1,3 +1,4 @@
+#include "accessible_names.h"
 #include "answer_box.h"
 #include "clickable_frame.h"
 #include "flex_grid.h"
@@ -29,6 +30,19 @@ QColor kindColour(AnswerKind kind) {
         break;
     }
     return {192, 255, 192};
+}
+
+// The colour's meaning in words, for those who cannot see it.
+QString kindMeaning(AnswerKind kind) {
+    switch (kind) {
+    case AnswerKind::Duplicate:
+        return QStringLiteral("重複した回答");
+    case AnswerKind::Existing:
+        return QStringLiteral("既存の回答");
+    case AnswerKind::New:
+        break;
+    }
+    return QStringLiteral("新しい回答");
 }
 
 QString qt(const std::string& text) {
@@ -91,6 +105,7 @@ void FrmMain::setResultText(ResultLabel label, const std::string& text) {
         break;
     }
     target->setText(qt(text));
+    target->setAccessibleName(nameWithValue(*target, target->text()));
 }
 
 void FrmMain::clearAnswerBox() {
@@ -138,7 +153,7 @@ void FrmMain::clearAnswerGrid() {
 
 void FrmMain::addAnswerRow(std::size_t index, const std::string&, AnswerKind kind) {
     m_msgRireki2->rowsAppended();
-    m_msgRireki2->setCellBackground(index, 0, kindColour(kind));
+    m_msgRireki2->setCellBackground(index, 0, kindColour(kind), kindMeaning(kind));
 }
 
 void FrmMain::setAnswerGridTopRow(std::size_t row) {
@@ -233,9 +248,18 @@ void FrmMain::setTopicPanelVisible(bool visible) {
         return;
     }
     ensureTopicPanel();
+    // The focus goes into the panel as it opens and back to the button that
+    // opens it as it closes, never to a control hidden under the panel.
+    const bool opening = visible && m_fraRireki->isHidden();
+    const bool focusInPanel = m_fraRireki->isAncestorOf(focusWidget());
     m_fraRireki->setVisible(visible);
     if (visible) {
         m_fraRireki->raise();
+    }
+    if (opening) {
+        m_msgRireki3->setFocus(Qt::OtherFocusReason);
+    } else if (!visible && focusInPanel) {
+        m_cmdSyousai->setFocus(Qt::OtherFocusReason);
     }
 }
 

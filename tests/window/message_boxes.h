@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -39,6 +40,31 @@ inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button
             whileOpen();
         }
         box->button(button)->click();
+    });
+    poll->start();
+    return seen;
+}
+
+// Answers the next modal message box with a key press, as a player at the
+// keyboard would (Return for the default button, Escape to cancel).
+inline std::shared_ptr<SeenBox> pressInNextBox(Qt::Key key) {
+    auto seen = std::make_shared<SeenBox>();
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, seen, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        // Keys reach a box once it is the active window. A box stays the
+        // active modal one until its event loop ends: another waiting answer
+        // must not take the one just answered for the next.
+        if (box == nullptr || !box->isActiveWindow() || box->property("answered").toBool()) {
+            return;
+        }
+        box->setProperty("answered", true);
+        poll->stop();
+        poll->deleteLater();
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        QTest::keyClick(box->focusWidget() != nullptr ? box->focusWidget() : box, key);
     });
     poll->start();
     return seen;

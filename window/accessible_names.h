@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace wordbloom {
+
+// Names `root` and every control made so far under it for screen readers: the
+// accessible name says what the control is, the description what it does (the
+// tool tip where the control has one). A combo box's text field and drop-down
+// list take the box's name too, so that focus landing on either is named.
+void nameControls(QWidget& root);
+
+// The accessible name of a control that shows a value, with the value it shows
+// now: "新しい回答の数 3", or the name alone while it shows nothing.
+QString nameWithValue(const QWidget& control, const QString& value);
+
+} // namespace wordbloom
