@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Enter in the answer box: judging, both file appends and the view
 // updates, with a long association list and many answers in the game against
 // a short list and a fresh game.

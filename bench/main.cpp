@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every benchmark and ends with one table: each measurement set beside
 // the floor measured in the same run on the same data. With
 // --ratio_table=<file> the table is also written to that file.

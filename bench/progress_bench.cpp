@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working out every number of the progress charts (成績) for the topic with a
 // million logged answers, against only reading the same files with the
 // readers the play history and the topic panel use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the two files that grow without end: the play history at start-up
 // and a topic's answer log, each against the floor of decoding its bytes.
 

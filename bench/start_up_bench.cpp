@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program, offscreen, from launch to the first turn of
 // its event loop after the window is shown: with a play history of 32,766
 // games, with an empty one, and a Qt window program showing Japanese text in

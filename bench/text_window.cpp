@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for start-up: a Qt window of the game window's size,
 // built the same way as the game, showing a few lines of Japanese text in the
 // game's font at the sizes its controls use. Like the game's window it starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the topic history panel on a topic with a million logged answers
 // and 50,000 associations, against decoding the bytes of its two files.
 

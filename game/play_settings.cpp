@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "play_settings.h"
 
 #include "record/messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_session.h"
 #include "record/checked_topic.h"
 #include "record/formats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "play_history_browser.h"
 
 #include "record/checked_topic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topic_panel.h"
 
 #include "record/checked_topic.h"

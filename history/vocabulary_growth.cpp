@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabulary_growth.h"
 
 #include "field_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "descriptor.h"
 #include "file_error.h"
 #include "work_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_window.h"
 
 #include "fonts.h"
@@ -66,6 +67,8 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_pages = new QScrollBar(Qt::Horizontal, topicPage);
     m_pages->setObjectName(QStringLiteral("progressGamesPages"));
     m_pages->setAccessibleName(QStringLiteral("表示するゲーム"));
+    // Reached by Tab, the arrow keys and Page Up/Down page through the games.
+    m_pages->setFocusPolicy(Qt::StrongFocus);
     m_vocabulary = chartView(topicPage, "progressVocabulary");
     auto* topicLayout = new QVBoxLayout(topicPage);
     topicLayout->addWidget(m_topicLabel);

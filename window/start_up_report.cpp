@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_up_report.h"
 
 #include "record/file_error.h"

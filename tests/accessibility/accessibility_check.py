@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays a short game in the real program the way a screen reader user would,
 and reads the window back through AT-SPI, as Orca does.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop for one test run: an X server (Xvfb), a session bus, the
 accessibility bus, and programs started in it. Everything it starts, and
 everything those start in turn, is stopped when the session ends, however it

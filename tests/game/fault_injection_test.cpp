@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_fixture.h"
 #include "support/player_process.h"
 

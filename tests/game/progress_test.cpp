@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window's verbs: which topic it opens on, what it reads and
 // what it tells the player when it cannot.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/play_history_grid.h"
 #include "history/topic_history.h"
 #include "record/file_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/overall_progress.h"
 #include "progress_fixture.h"
 

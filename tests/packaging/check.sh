@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Small assertion helpers for the packaging tests: each failed check is
 # reported and counted, and `finish` ends the test with the verdict.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree under /usr into a throw-away DESTDIR and checks the
 # result as a desktop would see it: the files in their places, the desktop
 # entry and AppStream file valid, the icons at their sizes, and the game

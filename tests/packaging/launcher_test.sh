@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher, run from a made-up install tree whose "program" only records
 # where it was started and with what: folder creation, starter copies, the
 # data folder choice, symbolic links and the failures it must report.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree with CPack and checks it as
 # apt and dpkg would: its name and control fields, that apt can satisfy its
 # dependencies here, and that dpkg installs it into a throw-away root from

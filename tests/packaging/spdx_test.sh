@@ -37,7 +37,7 @@ printf '#pragma once\n' >build/generated.h
 printf 'text\n' >game/notes.txt
 git add -A
 
-section "check-spdx lists our sources, CMake files and shell scripts without the line"
+section "check-spdx lists our sources, CMake files, shell and Python scripts without the line"
 expected="CMakeLists.txt
 game/empty.cpp
 game/extra.cmake
@@ -47,12 +47,13 @@ game/phase.cpp
 game/phase.h
 script/launcher.in
 script/run
+script/tool.py
 tests/packaging/helper.sh"
 status=0
 listed=$("$scripts/check-spdx" 2>"$work/check.err") || status=$?
 check_same "$status" 1 "exit status with unmarked files"
 check_same "$listed" "$expected" "unmarked files"
-check_contains "$(cat "$work/check.err")" "10 file(s) lack" "summary"
+check_contains "$(cat "$work/check.err")" "11 file(s) lack" "summary"
 check_same "$(cd game && "$scripts/check-spdx" . 2>/dev/null | tr '\n' ' ')" \
     "game/empty.cpp game/extra.cmake game/late.cpp game/other.cpp game/phase.cpp game/phase.h " \
     "files under a path, named from the top"
@@ -73,8 +74,9 @@ check_same "$(stat -c %a script/run)" 755 "shell script's mode"
 check_same "$(head -n 2 game/other.cpp)" \
     "// $identifier"$'\n'"// SPDX-License-Identifier: MIT" "file naming another licence"
 check_same "$(cat script/marked)" "#!/bin/sh"$'\n'"# $identifier" "file already marked"
-check_same "$(cat script/tool.py data/starter docs/example)" \
-    $'#!/usr/bin/python3\nprint()\n#!/bin/sh\n#!/bin/sh' "files not ours to mark"
+check_same "$(cat script/tool.py)" "#!/usr/bin/python3"$'\n'"# $identifier"$'\n'"print()" \
+    "Python script"
+check_same "$(cat data/starter docs/example)" $'#!/bin/sh\n#!/bin/sh' "files not ours to mark"
 check "$scripts/check-spdx"
 
 section "a second run changes nothing"

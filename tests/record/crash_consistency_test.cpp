@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/code_page.h"
 #include "record/play_history_file.h"
 #include "record/record_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files read in blocks and records kept compactly must read exactly as the
 // whole file decoded at once and split into records would.
 

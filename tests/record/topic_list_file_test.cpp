@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/file_error.h"
 #include "record/messages.h"
 #include "record/topic_list_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the window, read through Qt's
 // accessibility interfaces as its AT-SPI bridge reads them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/flex_grid.h"
 #include "window/text_list_model.h"
 

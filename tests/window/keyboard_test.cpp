@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window played at the keyboard alone: every key goes to the control that
 // has the focus, Tab moves it, and no mouse event is sent.
 

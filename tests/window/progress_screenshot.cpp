@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the progress window (成績) on made-up weeks of play, to the picture
 // file named on the command line: the topic's page, or with "--all", the page
 // of all topics. script/screenshot runs it offscreen for the README and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program, offscreen, in a data folder and checks how its
 // start ends. Each run has a deadline: a program that hangs is killed and the
 // test fails, rather than the whole test run waiting for ever.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen with more device pixels than logical ones, as
 // QT_SCALE_FACTOR or a desktop's scaling makes it. CTest runs these cases with
 // the factor set to 2 and to 1.5, and the last one on two screens of different

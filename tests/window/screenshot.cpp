@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the window in the middle of a game to the picture file named on the
 // command line: one earlier game in the history, four answers given twenty
 // seconds into a game, and a fifth being typed. script/screenshot runs it
