@@ -57,6 +57,25 @@ void countRange(QValueAxis* axis, double highest) {
     axis->applyNiceNumbers();
 }
 
+// Puts a series on its chart between the axis it runs along and a counting
+// axis up to `highest`, and returns the counting axis.
+QValueAxis* countedAlong(QChart* chart, QAbstractSeries* series, QAbstractAxis* along,
+                         const QString& countTitle, double highest, Qt::Alignment countSide) {
+    chart->addSeries(series);
+    QValueAxis* countAxis = valueAxis(chart, countTitle, countSide);
+    countRange(countAxis, highest);
+    series->attachAxis(along);
+    series->attachAxis(countAxis);
+    return countAxis;
+}
+
+QLineSeries* line(const QString& name, const QColor& colour) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    series->setColor(colour);
+    return series;
+}
+
 QBarSet* barSet(const QString& label, const QColor& colour) {
     auto* set = new QBarSet(label);
     set->setColor(colour);
@@ -95,9 +114,7 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
     QBarSet* newSet = barSet(QStringLiteral("新"), kNewColour);
     QBarSet* existingSet = barSet(QStringLiteral("既"), kExistingColour);
     QBarSet* duplicateSet = barSet(QStringLiteral("重"), kDuplicateColour);
-    auto* rate = new QLineSeries;
-    rate->setName(QStringLiteral("秒当たり"));
-    rate->setColor(kRateColour);
+    QLineSeries* rate = line(QStringLiteral("秒当たり"), kRateColour);
     int highestTotal = 0;
     double highestRate = 0;
     for (std::size_t index = first; index < end; ++index) {
@@ -113,8 +130,6 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
         }
     }
     bars->append({newSet, existingSet, duplicateSet});
-    chart->addSeries(bars);
-    chart->addSeries(rate);
 
     // Bar k of the page stands at k. A few of them are labelled with their
     // place among all the topic's games and their date, so that a page of
@@ -130,16 +145,13 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
                          static_cast<double>(index - first));
     }
     chart->addAxis(gameAxis, Qt::AlignBottom);
-    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("回答数"), Qt::AlignLeft);
-    countRange(countAxis, highestTotal);
-    QValueAxis* rateAxis = valueAxis(chart, QStringLiteral("秒当たり"), Qt::AlignRight);
+    QValueAxis* countAxis =
+        countedAlong(chart, bars, gameAxis, QStringLiteral("回答数"), highestTotal, Qt::AlignLeft);
+    QValueAxis* rateAxis =
+        countedAlong(chart, rate, gameAxis, QStringLiteral("秒当たり"), 1, Qt::AlignRight);
     rateAxis->setLabelFormat(QStringLiteral("%.2f"));
     rateAxis->setRange(0, std::max(1.0, highestRate * 1.1));
-    for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{bars, rate}) {
-        series->attachAxis(gameAxis);
-    }
-    bars->attachAxis(countAxis);
-    rate->attachAxis(rateAxis);
+    rateAxis->setTickCount(5);
 
     const auto shown = [&](const std::optional<PersonalBest>& best) {
         return best && best->game >= first && best->game < end;
@@ -166,22 +178,17 @@ QChart* vocabularyChart(const TopicProgress& progress) {
     QChart* chart =
         newChart(QStringLiteral("これまでに出した、ちがう回答の数"), progress.vocabulary.empty(),
                  QStringLiteral("このお題の回答はまだありません"));
-    auto* line = new QLineSeries;
-    line->setName(QStringLiteral("ちがう回答"));
-    line->setColor(kNewColour);
+    QLineSeries* growth = line(QStringLiteral("ちがう回答"), kNewColour);
     std::size_t highest = 0;
     for (std::size_t index = 0; index < progress.vocabulary.size(); ++index) {
         const std::size_t answers = progress.vocabulary[index].differentAnswers;
-        line->append(static_cast<double>(index + 1), static_cast<double>(answers));
+        growth->append(static_cast<double>(index + 1), static_cast<double>(answers));
         highest = std::max(highest, answers);
     }
-    chart->addSeries(line);
     QValueAxis* gameAxis = valueAxis(chart, QStringLiteral("ゲーム"), Qt::AlignBottom);
     countRange(gameAxis, static_cast<double>(progress.vocabulary.size()));
-    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("回答の数"), Qt::AlignLeft);
-    countRange(countAxis, static_cast<double>(highest));
-    line->attachAxis(gameAxis);
-    line->attachAxis(countAxis);
+    countedAlong(chart, growth, gameAxis, QStringLiteral("回答の数"), static_cast<double>(highest),
+                 Qt::AlignLeft);
     chart->legend()->hide();
     return chart;
 }
@@ -189,15 +196,13 @@ QChart* vocabularyChart(const TopicProgress& progress) {
 QChart* weeklyGamesChart(const OverallProgress& progress) {
     QChart* chart = newChart(QStringLiteral("週ごとのゲーム数"), progress.weeks.empty(),
                              QStringLiteral("保存されたゲームはまだありません"));
-    auto* line = new QLineSeries;
-    line->setName(QStringLiteral("ゲーム数"));
-    line->setColor(kRateColour);
+    QLineSeries* games = line(QStringLiteral("ゲーム数"), kRateColour);
     std::size_t highest = 0;
     for (const WeekOfPlay& week : progress.weeks) {
-        line->append(static_cast<double>(msecsOfDay(week.monday)), static_cast<double>(week.games));
+        games->append(static_cast<double>(msecsOfDay(week.monday)),
+                      static_cast<double>(week.games));
         highest = std::max(highest, week.games);
     }
-    chart->addSeries(line);
     auto* timeAxis = new QDateTimeAxis;
     timeAxis->setFormat(QStringLiteral("yyyy/MM/dd"));
     timeAxis->setTitleText(QStringLiteral("週（月曜日から）"));
@@ -206,10 +211,8 @@ QChart* weeklyGamesChart(const OverallProgress& progress) {
         timeAxis->setRange(now.addDays(-7), now);
     }
     chart->addAxis(timeAxis, Qt::AlignBottom);
-    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("ゲーム数"), Qt::AlignLeft);
-    countRange(countAxis, static_cast<double>(highest));
-    line->attachAxis(timeAxis);
-    line->attachAxis(countAxis);
+    countedAlong(chart, games, timeAxis, QStringLiteral("ゲーム数"), static_cast<double>(highest),
+                 Qt::AlignLeft);
     chart->legend()->hide();
     return chart;
 }
@@ -230,14 +233,11 @@ QChart* mostPlayedChart(const OverallProgress& progress) {
     }
     bars->append(games);
     bars->setLabelsVisible(true);
-    chart->addSeries(bars);
     auto* topicAxis = new QBarCategoryAxis;
     topicAxis->append(topics.isEmpty() ? QStringList{QString()} : topics);
     chart->addAxis(topicAxis, Qt::AlignLeft);
-    QValueAxis* countAxis = valueAxis(chart, QStringLiteral("ゲーム数"), Qt::AlignBottom);
-    countRange(countAxis, static_cast<double>(highest));
-    bars->attachAxis(topicAxis);
-    bars->attachAxis(countAxis);
+    countedAlong(chart, bars, topicAxis, QStringLiteral("ゲーム数"), static_cast<double>(highest),
+                 Qt::AlignBottom);
     chart->legend()->hide();
     return chart;
 }
