@@ -146,13 +146,15 @@ void FrmMain::bindTopicPanelEvents() {
     const std::pair<QWidget*, QWidget*> parts[] = {{m_fraRireki, m_fraRireki},
                                                    {m_lstRendata2, m_lstRendata2->viewport()},
                                                    {m_msgRireki3, m_msgRireki3->viewport()}};
-    for (const auto& [part, surface] : parts) {
-        part->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(part, &QWidget::customContextMenuRequested, this, [this, surface, &app](QPoint at) {
-            offerProgressMenu(this, surface->mapToGlobal(at), [this, &app] {
-                run([&app] { app.openProgressOfDisplayedTopic(); });
-            });
-        });
+    for (const auto& part : parts) {
+        QWidget* surface = part.second;
+        part.first->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(part.first, &QWidget::customContextMenuRequested, this,
+                [this, surface, &app](QPoint at) {
+                    offerProgressMenu(this, surface->mapToGlobal(at), [this, &app] {
+                        run([&app] { app.openProgressOfDisplayedTopic(); });
+                    });
+                });
     }
 }
 

@@ -224,12 +224,12 @@ QChart* mostPlayedChart(const OverallProgress& progress) {
     QBarSet* games = barSet(QStringLiteral("ゲーム数"), kNewColour);
     QStringList topics;
     std::size_t highest = 0;
-    // A horizontal bar chart draws its first category at the bottom.
-    for (auto topic = progress.mostPlayedTopics.rbegin(); topic != progress.mostPlayedTopics.rend();
-         ++topic) {
-        games->append(static_cast<double>(topic->games));
-        topics << qt(topic->topic);
-        highest = std::max(highest, topic->games);
+    // A horizontal bar chart draws its first category at the bottom, so each
+    // topic goes below the ones played more.
+    for (const TopicPlayCount& topic : progress.mostPlayedTopics) {
+        games->insert(0, static_cast<double>(topic.games));
+        topics.prepend(qt(topic.topic));
+        highest = std::max(highest, topic.games);
     }
     bars->append(games);
     bars->setLabelsVisible(true);

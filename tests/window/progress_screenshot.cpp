@@ -4,6 +4,8 @@
 // of all topics. script/screenshot runs it offscreen for the README and the
 // help page.
 
+#include "record/play_history_file.h"
+#include "record/topic_files.h"
 #include "window/fonts.h"
 #include "window/progress_window.h"
 #include "window_session.h"
@@ -58,21 +60,18 @@ void writeWeeksOfPlay(TempDir& folder) {
             } else {
                 ++again;
             }
-            log +=
-                "\"" + date + "\",\"" + time + "\",\"001\",\"答" + std::to_string(word) + "\"\r\n";
+            log += AnswerLogFormat::line({date, time, "001", "答" + std::to_string(word)});
+            log += "\r\n";
         }
-        const int total = fresh + again + twice;
-        const int characters = total * 3;
-        char rate[16];
-        std::snprintf(rate, sizeof rate, "%.2f", characters / 60.0);
-        history += "\"" + date + "\",\"" + time + "\",\"" + kTopic + "\"," + std::to_string(total) +
-                   "," + std::to_string(fresh) + "," + std::to_string(again) + "," +
-                   std::to_string(twice) + "," + std::to_string(characters) + ",\"" + rate +
-                   "/秒\",\"60秒\"\r\n";
-        const char* other = others[game % 3];
+        const auto count = [](int value) { return static_cast<std::int16_t>(value); };
+        history += PlayRecordFormat::line(
+            toPlayRecord({date, time, kTopic, count(fresh), count(again), count(twice),
+                          count((fresh + again + twice) * 3), 60}));
+        history += "\r\n";
         for (int extra = 0; extra <= game % 3; ++extra) {
-            history += "\"" + date + "\",\"18:00:00\",\"" + other +
-                       "\",6,3,2,1,18,\"0.30/秒\",\"60秒\"\r\n";
+            history += PlayRecordFormat::line(
+                toPlayRecord({date, "18:00:00", others[game % 3], 3, 2, 1, 18, 60}));
+            history += "\r\n";
         }
     }
     folder.write("履歴.txt", cp932(history));

@@ -2,14 +2,15 @@
 // The progress window (成績) opened as a player opens it: the shortcut, the
 // play history's menu and the topic panel's menu, on a folder of real files.
 
+#include "record/play_history_file.h"
 #include "window/flex_grid.h"
 #include "window/progress_window.h"
 #include "window_session.h"
 
 #include <QAbstractItemView>
 #include <QBarSet>
-#include <QComboBox>
 #include <QChart>
+#include <QComboBox>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QMenu>
@@ -25,9 +26,11 @@ std::string gamesOf(const char* topic, int count) {
     std::string lines;
     for (int game = 0; game < count; ++game) {
         const int day = 1 + game / 3;
-        lines += "\"2024/02/" + std::string(day < 10 ? "0" : "") + std::to_string(day) +
-                 "\",\"10:00:00\",\"" + topic + "\"," + std::to_string(game % 7 + 3) + "," +
-                 std::to_string(game % 7) + ",2,1,12,\"0.20/秒\",\"60秒\"\r\n";
+        const auto newAnswers = static_cast<std::int16_t>(game % 7);
+        lines += PlayRecordFormat::line(
+            toPlayRecord({"2024/02/" + std::string(day < 10 ? "0" : "") + std::to_string(day),
+                          "10:00:00", topic, newAnswers, 2, 1, 12, 60}));
+        lines += "\r\n";
     }
     return cp932(lines);
 }
@@ -153,7 +156,7 @@ private slots:
         QCOMPARE(pages->value(), 10);
         auto* newest = seriesOf<QStackedBarSeries>(progress->gamesChart())->barSets()[0];
         QCOMPARE(newest->count(), 50);
-        QCOMPARE(newest->at(49), 59.0 - 56); // game 60 has 59 % 7 = 3 new answers
+        QCOMPARE(newest->at(49), 59.0 - 56);  // game 60 has 59 % 7 = 3 new answers
         QTest::keyClick(pages, Qt::Key_Home); // by keyboard, to the oldest games
         auto* oldest = seriesOf<QStackedBarSeries>(progress->gamesChart())->barSets()[0];
         QCOMPARE(oldest->at(0), 0.0);
