@@ -4,8 +4,7 @@
 // readers the play history and the topic panel use.
 
 #include "data_sets.h"
-#include "history/overall_progress.h"
-#include "history/topic_progress.h"
+#include "history/progress_reading.h"
 #include "record/play_history_file.h"
 #include "record/topic_files.h"
 #include "record/work_dir.h"
@@ -19,10 +18,9 @@ void workOutProgressCharts(benchmark::State& state) {
     const LargeData& data = largeData();
     const WorkDir dir(data.folder.path());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readOverallProgress(dir));
-        benchmark::DoNotOptimize(readTopicProgress(dir, data.panelTopic()));
+        benchmark::DoNotOptimize(readProgress(dir, data.panelTopic()));
     }
-    if (readTopicProgress(dir, data.panelTopic()).vocabulary.empty()) {
+    if (readProgress(dir, data.panelTopic()).topic.vocabulary.empty()) {
         state.SkipWithError("the answer log gave no vocabulary");
     }
 }

@@ -49,6 +49,8 @@ private:
     std::vector<TopicPlayCount> m_counts;
 };
 
+} // namespace
+
 OverallProgress overallProgress(const PlayHistory& history, std::size_t topicCount) {
     OverallProgress progress;
     TopicTally topics;
@@ -70,12 +72,6 @@ OverallProgress overallProgress(const PlayHistory& history, std::size_t topicCou
     progress.mostPlayedTopics = std::move(topics).most(topicCount);
     progress.skippedHistoryLines = history.skippedLines;
     return progress;
-}
-
-} // namespace
-
-OverallProgress readOverallProgress(const WorkDir& dir, std::size_t topicCount) {
-    return overallProgress(readPlayHistoryIfPresent(dir), topicCount);
 }
 
 } // namespace wordbloom

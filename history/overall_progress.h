@@ -3,7 +3,7 @@
 
 #include "weekly_games.h"
 
-#include "record/work_dir.h"
+#include "record/play_history_file.h"
 
 #include <string>
 #include <vector>
@@ -34,10 +34,9 @@ struct OverallProgress {
     std::size_t skippedHistoryLines = 0; // lines of 履歴.txt that could not be read
 };
 
-// Reads "履歴.txt" and works out the charts across all topics, with at most
-// `topicCount` most played topics. A missing file reads as empty and is not
-// created; a file that cannot be read throws FileError.
-OverallProgress readOverallProgress(const WorkDir& dir,
-                                    std::size_t topicCount = kMostPlayedTopicCount);
+// The charts across all topics from the play history, with at most
+// `topicCount` most played topics.
+OverallProgress overallProgress(const PlayHistory& history,
+                                std::size_t topicCount = kMostPlayedTopicCount);
 
 } // namespace wordbloom

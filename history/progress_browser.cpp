@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_browser.h"
 
+#include "progress_reading.h"
+
 #include "record/checked_topic.h"
 #include "record/file_error.h"
 #include "record/messages.h"
@@ -20,8 +22,9 @@ void ProgressBrowser::open(const std::string& shownTopic) {
     OverallProgress overallProgress;
     try {
         m_runner.run(kLoadingProgress, [&] {
-            topicProgress = readTopicProgress(m_dir, *topic);
-            overallProgress = readOverallProgress(m_dir);
+            Progress read = readProgress(m_dir, *topic);
+            topicProgress = std::move(read.topic);
+            overallProgress = std::move(read.overall);
         });
     } catch (const FileError& error) {
         m_prompter.ask(fileErrorMessage(error, failed::kReadProgress));

@@ -23,14 +23,14 @@ std::optional<PersonalBest> bestOf(const std::vector<TopicGame>& games, ValueOf 
 
 } // namespace
 
-TopicProgress readTopicProgress(const WorkDir& dir, std::string_view topic) {
+TopicProgress readTopicProgress(const WorkDir& dir, const PlayHistory& history,
+                                std::string_view topic) {
     TopicProgress progress;
     VocabularyGrowth vocabulary;
     progress.skippedAnswerLogLines = forEachAnswerRecord(
         dir, topic, [&](const AnswerLogFormat::Fields& record) { vocabulary.add(record); });
     progress.vocabulary = std::move(vocabulary).points();
 
-    const PlayHistory history = readPlayHistoryIfPresent(dir);
     progress.skippedHistoryLines = history.skippedLines;
     TopicGames played = topicGames(history.records, topic);
     progress.games = std::move(played.games);

@@ -38,9 +38,11 @@ struct TopicProgress {
     std::size_t skippedAnswerLogLines = 0; // lines of the answer log that could not be read
 };
 
-// Reads "履歴.txt" and the topic's answer log (topic in its stored form) and
-// works out the topic's charts. A missing file reads as empty, and nothing is
-// created or changed; a file that cannot be read throws FileError.
-TopicProgress readTopicProgress(const WorkDir& dir, std::string_view topic);
+// Reads the topic's answer log (topic in its stored form) and works out the
+// topic's charts with the play history already read. A missing log reads as
+// empty, and nothing is created or changed; a log that cannot be read throws
+// FileError.
+TopicProgress readTopicProgress(const WorkDir& dir, const PlayHistory& history,
+                                std::string_view topic);
 
 } // namespace wordbloom

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/overall_progress.h"
+#include "history/progress_reading.h"
 #include "progress_fixture.h"
 
 namespace wordbloom {
@@ -28,7 +29,7 @@ TEST_F(OverallProgressTest, WeeksRunMondayToSundayWithEmptyWeeksBetween) {
     saveOn("2024/01/07"); // a Sunday
     saveOn("2024/01/08"); // the Monday after it
     saveOn("2024/01/14");
-    EXPECT_EQ(weeksOf(readOverallProgress(dir)),
+    EXPECT_EQ(weeksOf(readProgress(dir, "").overall),
               (Texts{"2024/01/01 1", "2024/01/08 2", "2024/01/15 0", "2024/01/22 1"}));
 }
 
@@ -37,7 +38,7 @@ TEST_F(OverallProgressTest, AWeekCarriesOverTheNewYear) {
     saveOn("2025/01/05");
     saveOn("2025/01/06");
     saveOn("2021/01/01"); // a Friday: its week began in 2020
-    const OverallProgress progress = readOverallProgress(dir);
+    const OverallProgress progress = readProgress(dir, "").overall;
     ASSERT_EQ(progress.weeks.size(), 211U);
     EXPECT_EQ(weeksOf(progress).front(), "2020/12/28 1");
     EXPECT_EQ(weeksOf(progress)[1], "2021/01/04 0");
@@ -50,7 +51,7 @@ TEST_F(OverallProgressTest, UnreadableDatesAreCountedAndLeftOutOfTheWeeks) {
     for (const char* date : {"昨日", "2024/02/30", "2024/13/01", "", "2024-01-08"}) {
         store({date, "12:00:00", "夏", "1", 1, 0, "0", "4", "0.07/秒", "60秒"});
     }
-    const OverallProgress progress = readOverallProgress(dir);
+    const OverallProgress progress = readProgress(dir, "").overall;
     EXPECT_EQ(weeksOf(progress), (Texts{"2024/01/08 1"}));
     EXPECT_EQ(progress.unreadableDates, 5U);
     ASSERT_EQ(progress.mostPlayedTopics.size(), 2U); // their games still count for the topic
@@ -64,7 +65,7 @@ TEST_F(OverallProgressTest, ADateFarFromTheOthersDoesNotStretchTheWeeks) {
     saveOn("2024/01/15");
     saveOn("2024/01/16");
     saveOn("2099/12/31");
-    const OverallProgress progress = readOverallProgress(dir);
+    const OverallProgress progress = readProgress(dir, "").overall;
     EXPECT_EQ(weeksOf(progress), (Texts{"2024/01/08 1", "2024/01/15 2"}));
     EXPECT_EQ(progress.gamesOutsideWeeks, 2U);
 
@@ -72,7 +73,7 @@ TEST_F(OverallProgressTest, ADateFarFromTheOthersDoesNotStretchTheWeeks) {
     temp.write("履歴.txt", "");
     saveOn("1993/01/04");
     saveOn("2024/01/08");
-    EXPECT_EQ(weeksOf(readOverallProgress(dir)), (Texts{"2024/01/08 1"}));
+    EXPECT_EQ(weeksOf(readProgress(dir, "").overall), (Texts{"2024/01/08 1"}));
 }
 
 TEST_F(OverallProgressTest, MostPlayedTopicsTieInTheOrderTheyFirstAppear) {
@@ -82,7 +83,7 @@ TEST_F(OverallProgressTest, MostPlayedTopicsTieInTheOrderTheyFirstAppear) {
     }
     saveOn("2024/01/08", "\"x\""); // quoted as a quotation mark is stored
     Texts most;
-    for (const TopicPlayCount& count : readOverallProgress(dir, 4).mostPlayedTopics) {
+    for (const TopicPlayCount& count : readProgress(dir, "", 4).overall.mostPlayedTopics) {
         most.push_back(count.topic + " " + std::to_string(count.games));
     }
     EXPECT_EQ(most, (Texts{"色 3", "夏 2", "冬 2", "\"x\" 2"}));

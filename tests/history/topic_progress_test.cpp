@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/progress_reading.h"
 #include "history/topic_progress.h"
 #include "progress_fixture.h"
 
@@ -40,7 +41,7 @@ TEST_F(TopicProgressTest, GamesStandInTheOrderPlayedWithTheirThreeCounts) {
     store({"2024/01/15", "朝", "色", "7", 4, 1, "x", "28", "0.47/秒", "60秒"});
     store({"昨日", "10:00:00", "色", "1", 1, 0, "0", "4", "0.07/秒", "60秒"});
 
-    const TopicProgress progress = readTopicProgress(dir, "色");
+    const TopicProgress progress = readProgress(dir, "色").topic;
     EXPECT_EQ(whenPlayed(progress),
               (Texts{"2024/1/14 10:00:00", "2024/01/15 朝", "2024/01/15 08:30:00",
                      "2024/01/15 21:00:00", "2024/01/15 21:00:00", "2024/01/16 09:00:00"}));
@@ -71,7 +72,7 @@ TEST_F(TopicProgressTest, ARateIsStoredOrWorkedOutOrLeftOutWhileTheBarsStay) {
         store({"2024/01/15", time, "色", "3", 2, 1, "0", cases[i].characters, cases[i].rate,
                cases[i].playLength});
     }
-    const TopicProgress progress = readTopicProgress(dir, "色");
+    const TopicProgress progress = readProgress(dir, "色").topic;
     ASSERT_EQ(progress.games.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& rate = progress.games[i].charactersPerSecond;
@@ -94,7 +95,7 @@ TEST_F(TopicProgressTest, VocabularyCountsEachDifferentAnswerOnceAfterEveryGame)
     logAnswer("色", "2024/01/16", "002", "say \"hi\", ok");
     logAnswer("夏", "2024/01/16", "003", "海");
 
-    const TopicProgress progress = readTopicProgress(dir, "色");
+    const TopicProgress progress = readProgress(dir, "色").topic;
     Texts points;
     for (const VocabularyPoint& point : progress.vocabulary) {
         points.push_back(point.date + " " + point.gameNumber + " " +
@@ -117,7 +118,7 @@ TEST_F(TopicProgressTest, AThousandDifferentAnswersAreCountedAsExactlyAsThree) {
     give("003", 0, 1000);
     temp.write("色_履歴.txt", encodeCp932(log));
     Texts counts;
-    for (const VocabularyPoint& point : readTopicProgress(dir, "色").vocabulary) {
+    for (const VocabularyPoint& point : readProgress(dir, "色").topic.vocabulary) {
         counts.push_back(point.gameNumber + " " + std::to_string(point.differentAnswers));
     }
     EXPECT_EQ(counts, (Texts{"001 500", "002 750", "003 1000"}));
@@ -131,7 +132,7 @@ TEST_F(TopicProgressTest, PersonalBestsGoToTheEarliestGameOfATie) {
     save("2024/01/16", "09:00:00", "色", 9, 0, 0, 30, 60);
     store({"2024/01/18", "09:00:00", "色", "1", 1, 0, "0", "?", "?", "60秒"});
 
-    const TopicProgress progress = readTopicProgress(dir, "色");
+    const TopicProgress progress = readProgress(dir, "色").topic;
     ASSERT_TRUE(progress.mostNewAnswers && progress.bestRate);
     EXPECT_EQ(progress.mostNewAnswers->game, 1U);
     EXPECT_EQ(progress.mostNewAnswers->value, 9);
