@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QListView>
 #include <QStyle>
 #include <QTest>
@@ -197,6 +198,15 @@ private slots:
         QTest::keyClick(panelTopic, Qt::Key_Down);
         QCOMPARE(panelTopic->currentText(), QStringLiteral("夏の思い出"));
         QCOMPARE(session.find<FlexGrid>("msgRireki3")->textMatrix(1, 4), QStringLiteral("花火"));
+    }
+
+    void noLabelsTipPromisesAClick() {
+        Session session;
+        session.open();
+        for (const QLabel* label : session.window->findChildren<QLabel*>()) {
+            QVERIFY2(!label->toolTip().contains(QStringLiteral("クリック")),
+                     qPrintable(label->objectName())); // labels have no click action
+        }
     }
 
     void theHistoryButtonShowsItsPictureAtToolbarSize() {
