@@ -5,7 +5,6 @@
 #include "topic_list_file.h"
 #include "utf8.h"
 
-
 namespace wordbloom {
 
 namespace {

@@ -34,8 +34,8 @@ bool ClickableFrame::focusNextPrevChild(bool next) {
         if (to == from) {
             return false;
         }
-        if (isAncestorOf(to) && to->isVisible() && to->isEnabled() &&
-            to->focusProxy() == nullptr && (to->focusPolicy() & Qt::TabFocus) != 0) {
+        if (isAncestorOf(to) && to->isVisible() && to->isEnabled() && to->focusProxy() == nullptr &&
+            (to->focusPolicy() & Qt::TabFocus) != 0) {
             to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
