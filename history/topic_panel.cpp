@@ -28,17 +28,6 @@ void TopicPanel::show(const std::string& topic) {
     m_open = true;
 }
 
-void TopicPanel::reloadQuietly(const std::string& topic) {
-    TopicHistory loaded;
-    try {
-        m_runner.run(kLoadingTopicHistory, [&] { loaded.load(m_dir, topic); });
-    } catch (const FileError&) {
-        return; // the failed clearing is reported already; the panel keeps what it showed
-    }
-    m_content = std::move(loaded);
-    m_view.showTopicHistory(m_content);
-}
-
 void TopicPanel::open(const std::string& shown) {
     if (const auto topic = checkedTopic(m_prompter, shown)) {
         m_view.setPanelTopic(shown);
@@ -74,10 +63,8 @@ void TopicPanel::clearTopicData() {
     try {
         clearTopicFiles(m_dir, *topic);
     } catch (const FileError& error) {
+        // Neither file was emptied, so the panel still shows what they hold.
         m_prompter.ask(fileErrorMessage(error, failed::kClearTopicData));
-        // Neither file was emptied; the panel shows what they hold, should
-        // the topic in the box differ from the one last shown.
-        reloadQuietly(*topic);
         return;
     }
     m_content.clear();

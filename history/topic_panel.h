@@ -38,8 +38,6 @@ public:
 private:
     // Loads and shows a checked topic, in the form the files keep it.
     void show(const std::string& topic);
-    // Loads and shows a topic again without a message when it cannot be read.
-    void reloadQuietly(const std::string& topic);
 
     WorkDir m_dir;
     TopicPanelView& m_view;

@@ -9,54 +9,55 @@ namespace wordbloom::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using K = AnswerKind;
+
+void replaceByFolder(const fs::path& file) {
+    fs::remove(file);
+    fs::create_directory(file);
+}
 
 TEST_F(GameTest, AStartThatCannotReadTheTopicLeavesThePreviousGameAsItWas) {
-    for (const bool drawn : {false, true}) {
-        SCOPED_TRACE(drawn ? "スタート" : "表示中のお題でスタート");
-        startGame();
-        answerAll({"すし", "そば", "うどん"});
-        playToEnd();
-        fs::remove(temp.path() / "一番食べたいもの.txt");
-        fs::create_directory(temp.path() / "一番食べたいもの.txt");
-        drawn ? app().game().startWithRandomTopic() : app().game().startWithShownTopic();
-        EXPECT_EQ(prompter.shown.size(), 1U);
-        EXPECT_EQ(view.label(ResultLabel::New) + "/" + view.label(ResultLabel::Characters), "3/7");
-        EXPECT_EQ(view.answerRows.size(), 3U);
-        answer("すし");
-        EXPECT_EQ(view.answerRows.back().kind, K::Duplicate);
-        app().game().save();
-        EXPECT_NE(temp.read("履歴.txt").find(",4,3,0,1,"), std::string::npos);
-        fs::remove(temp.path() / "一番食べたいもの.txt");
-        temp.write("履歴.txt", "");
-        prompter.shown.clear();
-    }
+    startGame();
+    answerAll({"すし", "そば"});
+    playToEnd();
+    replaceByFolder(temp.path() / "一番食べたいもの.txt");
+    app().game().startWithRandomTopic();
+    app().game().startWithShownTopic();
+    EXPECT_EQ(view.label(ResultLabel::New) + view.answerRows.back().text, "2そば");
+    answer("すし");
+    app().game().save();
+    EXPECT_NE(temp.read("履歴.txt").find(",3,2,0,1,6,"), std::string::npos);
 }
 
 TEST_F(GameTest, PickingATopicWhoseListCannotBeReadLeavesNoKnownAnswers) {
     temp.write("好きな色.txt", cp932("赤\r\n"));
-    fs::create_directory(temp.path() / "一番食べたいもの.txt");
+    replaceByFolder(temp.path() / "一番食べたいもの.txt");
     app();
     view.topic = "好きな色";
-    app().game().pickTopic();
+    app().game().showKnownAnswers();
     view.topic = "一番食べたいもの";
     app().game().pickTopic();
-    EXPECT_EQ(prompter.shown.size(), 1U);
-    EXPECT_TRUE(view.associations.empty());
     EXPECT_TRUE(app().game().associations().items().empty());
+}
+
+TEST_F(GameTest, AClearingThatCannotEmptyTheAnswerLogEmptiesNeitherFile) {
+    temp.write("一番食べたいもの.txt", cp932("すし\r\n"));
+    app().openTopicPanel();
+    replaceByFolder(temp.path() / "一番食べたいもの_履歴.txt");
+    app().topicPanel().clearTopicData();
+    EXPECT_EQ(prompter.shown.back().title, "ファイルエラー");
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("すし\r\n"));
+    EXPECT_EQ(view.panelAssociations.size(), 1U);
 }
 
 TEST_F(GameTest, HandEditedSettingsWithTheSameValuesAreLeftAlone) {
     for (const char* edited : {"60,1\n", "60,1   \r\n", "60,1\r\n30,0\r\n"}) {
-        SCOPED_TRACE(edited);
         temp.write("設定.txt", edited);
         Wordbloom form(WorkDir(temp.path()), clock, random, view, prompter, runner);
-        form.startUp(); // the switch is set on, which saves the values as a click does
+        form.startUp(); // turns the switch on, which saves as a click does
         EXPECT_EQ(temp.read("設定.txt"), edited);
         form.settings().choosePlayLength("90");
         EXPECT_EQ(temp.read("設定.txt"), "90,1\r\n");
     }
-    EXPECT_TRUE(prompter.shown.empty());
 }
 
 } // namespace

@@ -86,31 +86,6 @@ TEST_F(FaultTest, ReadOnlyTopicFilesAreReportedAndTheGameGoesOn) {
     EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"), "");
 }
 
-TEST_F(FaultTest, AClearingThatCannotEmptyTheAnswerLogEmptiesNeitherFile) {
-    temp.write("好きな色.txt", cp932("赤\r\n"));
-    openToPlayer(temp.path());
-    readOnly("一番食べたいもの_履歴.txt");
-    const std::pair<const char*, bool> cases[] = {{"一番食べたいもの", false}, {"好きな色", true}};
-    EXPECT_TRUE(runAsPlayer([&] {
-        app();
-        for (const auto& [topic, folderForLog] : cases) {
-            SCOPED_TRACE(topic);
-            view.topic = topic;
-            app().openTopicPanel();
-            const fs::path log = temp.path() / (std::string(topic) + "_履歴.txt");
-            if (folderForLog) { // after the panel has read it
-                fs::remove(log);
-                fs::create_directory(log);
-            }
-            const std::string list = temp.read(std::string(topic) + ".txt");
-            app().topicPanel().clearTopicData();
-            EXPECT_EQ(prompter.shown.back().title, "ファイルエラー");
-            EXPECT_EQ(temp.read(std::string(topic) + ".txt"), list);
-            EXPECT_EQ(view.panelAssociations.size(), 1U);
-        }
-    }));
-}
-
 TEST_F(FaultTest, AReadOnlyFolderStillPlaysTheTopicsItHasFilesFor) {
     ::chmod(temp.path().c_str(), 0555);
     EXPECT_TRUE(runAsPlayer([&] {

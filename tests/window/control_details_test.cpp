@@ -200,13 +200,24 @@ private slots:
         QCOMPARE(session.find<FlexGrid>("msgRireki3")->textMatrix(1, 4), QStringLiteral("花火"));
     }
 
-    void noLabelsTipPromisesAClick() {
+    void noLabelsTipPromisesAClick() { // labels have no click action
         Session session;
-        session.open();
-        for (const QLabel* label : session.window->findChildren<QLabel*>()) {
-            QVERIFY2(!label->toolTip().contains(QStringLiteral("クリック")),
-                     qPrintable(label->objectName())); // labels have no click action
+        for (const QLabel* label : session.open().findChildren<QLabel*>()) {
+            QVERIFY2(!label->toolTip().contains(u"クリック"), qPrintable(label->objectName()));
         }
+    }
+
+    void theTopicLogOpensOnItsLastRowUnscrolled() { // arrow keys go on from there
+        Session session;
+        std::string log;
+        for (int answer = 0; answer < 30; ++answer) {
+            log += "\"2024/01/14\",\"20:00:00\",\"001\",\"a\"\r\n";
+        }
+        session.folder.write("一番食べたいもの_履歴.txt", log);
+        session.open();
+        session.click("cmdSyousai");
+        QCOMPARE(session.find<FlexGrid>("msgRireki3")->currentRow(), 30U);
+        QCOMPARE(session.find<FlexGrid>("msgRireki3")->topRow(), 1U);
     }
 
     void theHistoryButtonShowsItsPictureAtToolbarSize() {

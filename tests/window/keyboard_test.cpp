@@ -79,7 +79,6 @@ private slots:
     void aWholeGameIsPlayedAtTheKeyboard();
     void theHistoryAndTheTopicPanelAreUsedAtTheKeyboard();
     void theOpenTopicPanelKeepsTheKeyboard();
-    void theTopicLogOpensOnItsLastRowUnscrolled();
 };
 
 void KeyboardTest::aWholeGameIsPlayedAtTheKeyboard() {
@@ -200,47 +199,24 @@ void KeyboardTest::theOpenTopicPanelKeepsTheKeyboard() {
     Session session;
     session.folder.write("一番食べたいもの.txt", cp932("すし\r\n"));
     const Keyboard keys = openAtTheKeyboard(session);
-    QVERIFY(keys.tabTo("cmdStart2"));
-    keys.press(Qt::Key_Space);
-    QVERIFY(keys.tabTo("cmdSyousai"));
-    keys.press(Qt::Key_Space);
+    for (const char* button : {"cmdStart2", "cmdSyousai"}) {
+        QVERIFY(keys.tabTo(button));
+        keys.press(Qt::Key_Space);
+    }
     session.tick(3); // the countdown ends under the panel
-    QCOMPARE(keys.focused(), QStringLiteral("msgRireki3"));
-
-    QStringList round;
-    for (int presses = 0; presses < 6; ++presses) {
-        keys.press(Qt::Key_Tab);
+    QStringList round{keys.focused()};
+    for (const auto modifier : {0, 0, 0, 0, 0, 0, int{Qt::ShiftModifier}}) {
+        keys.press(Qt::Key_Tab, Qt::KeyboardModifiers(modifier));
         round << keys.focused();
     }
-    keys.press(Qt::Key_Tab, Qt::ShiftModifier);
-    round << keys.focused();
-    QCOMPARE(round.join(u' '), QStringLiteral("lstRendata2 cboMondai2 cmdRenClr cmdModoru "
-                                              "msgRireki3 lstRendata2 msgRireki3"));
-
+    QCOMPARE(round.join(u' '), QStringLiteral("msgRireki3 lstRendata2 cboMondai2 cmdRenClr "
+                                              "cmdModoru msgRireki3 lstRendata2 msgRireki3"));
     QVERIFY(keys.tabTo("cmdRenClr"));
     const auto seen = pressInNextBox(Qt::Key_Return);
     keys.press(Qt::Key_Space);
     keys.press(Qt::Key_Escape); // as 戻る: the cleared answers leave the game panel
-    QVERIFY(!session.find("fraRireki")->isVisible());
     QCOMPARE(session.find<QListView>("lstRenData")->model()->rowCount(), 0);
     QCOMPARE(keys.focused(), QStringLiteral("txtKaitou"));
-}
-
-void KeyboardTest::theTopicLogOpensOnItsLastRowUnscrolled() {
-    Session session;
-    std::string log;
-    for (int answer = 1; answer <= 30; ++answer) {
-        log += "\"2024/01/14\",\"20:00:00\",\"001\",\"a" + std::to_string(answer) + "\"\r\n";
-    }
-    session.folder.write("一番食べたいもの_履歴.txt", log);
-    const Keyboard keys = openAtTheKeyboard(session);
-    QVERIFY(keys.tabTo("cmdSyousai"));
-    keys.press(Qt::Key_Space);
-    auto* grid = session.find<FlexGrid>("msgRireki3");
-    QCOMPARE(grid->currentRow(), 30U);
-    QCOMPARE(grid->topRow(), 1U);
-    keys.press(Qt::Key_Up); // the arrow keys go on from the last row
-    QCOMPARE(grid->currentRow(), 29U);
 }
 
 QTEST_MAIN(KeyboardTest)
