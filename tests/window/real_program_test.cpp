@@ -15,7 +15,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <poll.h>
 #include <string>
 #include <string_view>
@@ -40,43 +39,37 @@ struct Outcome {
     std::string errorOutput;
 };
 
-struct Launch {
-    // Ends the program at the first turn of its event loop, and closes a
-    // box it shows before its window as soon as it is up.
-    bool quitAfterShow = true;
-    // The child enters the folder and removes it before it starts the
-    // program, which then begins in a working folder that is gone.
-    bool removeFolderFirst = false;
-};
-
-// A program started in a folder, its standard error led into a pipe.
-struct Started {
-    pid_t pid = -1;
-    int errorOutput = -1;
-    // Keeps settings and runtime files of the toolkit out of the real home.
-    std::unique_ptr<TempDir> home = std::make_unique<TempDir>();
-};
-
-Started startProgram(const fs::path& folder, Launch launch = {}) {
-    Started run;
-    const fs::path& home = run.home->path();
+// The environment of a run: offscreen, with a home of its own that keeps
+// settings and runtime files of the toolkit out of the real home, and the
+// rest inherited. With quitAfterShow the program ends at the first turn of
+// its event loop, and a box it shows before its window closes at once.
+std::vector<std::string> environmentFor(const fs::path& folder, const fs::path& home,
+                                        bool quitAfterShow) {
     std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen", "HOME=" + home.string(),
                                          "XDG_RUNTIME_DIR=" + home.string(),
-                                         "PWD=" + folder.string()};
-    if (launch.quitAfterShow) {
-        environment.emplace_back("WORDBLOOM_QUIT_AFTER_SHOW=1");
-    }
+                                         "PWD=" + folder.string(), "WORDBLOOM_QUIT_AFTER_SHOW=1"};
     const std::size_t ours = environment.size();
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string_view inherited = *entry;
         const std::string_view name = inherited.substr(0, inherited.find('=') + 1);
-        if (name != "WORDBLOOM_QUIT_AFTER_SHOW=" &&
-            std::none_of(environment.begin(),
+        if (std::none_of(environment.begin(),
                          environment.begin() + static_cast<std::ptrdiff_t>(ours),
                          [&](const std::string& set) { return set.starts_with(name); })) {
             environment.emplace_back(inherited);
         }
     }
+    if (!quitAfterShow) {
+        environment.erase(environment.begin() + static_cast<std::ptrdiff_t>(ours) - 1);
+    }
+    return environment;
+}
+
+// Runs the program in folder and collects its standard error. With
+// removeFolderFirst, the child enters the folder and removes it before it
+// starts the program, which then begins in a working folder that is gone.
+Outcome runProgram(const fs::path& folder, bool removeFolderFirst = false) {
+    const TempDir home;
+    std::vector<std::string> environment = environmentFor(folder, home.path(), true);
     std::vector<char*> envp;
     envp.reserve(environment.size() + 1);
     for (std::string& entry : environment) {
@@ -89,39 +82,30 @@ Started startProgram(const fs::path& folder, Launch launch = {}) {
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
         ADD_FAILURE() << "cannot make a pipe";
-        return run;
+        return {};
     }
-    run.pid = ::fork();
-    if (run.pid < 0) {
+    const pid_t child = ::fork();
+    if (child < 0) {
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
         ADD_FAILURE() << "cannot start a child process";
-        return run;
+        return {};
     }
-    if (run.pid == 0) {
+    if (child == 0) {
         // Only async-signal-safe calls until exec.
         ::dup2(pipeFds[1], STDERR_FILENO);
         const int nothing = ::open("/dev/null", O_RDWR);
         ::dup2(nothing, STDIN_FILENO);
         ::dup2(nothing, STDOUT_FILENO);
-        if (::chdir(folder.c_str()) != 0 ||
-            (launch.removeFolderFirst && ::rmdir(folder.c_str()) != 0)) {
+        if (::chdir(folder.c_str()) != 0 || (removeFolderFirst && ::rmdir(folder.c_str()) != 0)) {
             ::_exit(120);
         }
         ::execve(argv[0], argv, envp.data());
         ::_exit(127);
     }
     ::close(pipeFds[1]);
-    run.errorOutput = pipeFds[0];
-    return run;
-}
 
-// Collects the program's standard error until it ends, and its status.
-Outcome waitForEnd(Started& started) {
     Outcome run;
-    if (started.pid < 0) {
-        return run;
-    }
     const auto deadline = std::chrono::steady_clock::now() + kDeadline;
     const auto remainingMs = [&] {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -130,7 +114,7 @@ Outcome waitForEnd(Started& started) {
     };
     bool open = true;
     while (open) {
-        pollfd watched{started.errorOutput, POLLIN, 0};
+        pollfd watched{pipeFds[0], POLLIN, 0};
         const int ready = ::poll(&watched, 1, remainingMs());
         if (ready < 0 && errno == EINTR) {
             continue;
@@ -139,30 +123,25 @@ Outcome waitForEnd(Started& started) {
             break;
         }
         char buffer[4096];
-        const ssize_t got = ::read(started.errorOutput, buffer, sizeof buffer);
+        const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
         if (got > 0) {
             run.errorOutput.append(buffer, static_cast<std::size_t>(got));
         } else if (got == 0 || errno != EINTR) {
             open = false;
         }
     }
-    ::close(started.errorOutput);
+    ::close(pipeFds[0]);
     // Standard error closes as the program ends: poll for its status until the deadline.
     while (!open && remainingMs() > 0) {
-        if (::waitpid(started.pid, &run.status, WNOHANG) == started.pid) {
+        if (::waitpid(child, &run.status, WNOHANG) == child) {
             run.finished = true;
             return run;
         }
         ::usleep(10'000);
     }
-    ::kill(started.pid, SIGKILL);
-    ::waitpid(started.pid, &run.status, 0);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &run.status, 0);
     return run;
-}
-
-Outcome runProgram(const fs::path& folder, Launch launch = {}) {
-    Started started = startProgram(folder, launch);
-    return waitForEnd(started);
 }
 
 // A folder holding the data files a new player is given.
@@ -171,6 +150,55 @@ void copyStarterFiles(const TempDir& folder) {
         fs::copy_file(entry.path(), folder.path() / entry.path().filename());
     }
 }
+
+// Starts the program in folder to keep running, its output thrown away; the
+// caller ends it.
+pid_t startKeptRunning(const fs::path& folder, const TempDir& home) {
+    std::vector<std::string> environment = environmentFor(folder, home.path(), false);
+    std::vector<char*> envp;
+    for (std::string& entry : environment) {
+        envp.push_back(entry.data());
+    }
+    envp.push_back(nullptr);
+    std::string program = WORDBLOOM_PROGRAM;
+    char* argv[] = {program.data(), nullptr};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int nothing = ::open("/dev/null", O_RDWR);
+        ::dup2(nothing, STDIN_FILENO);
+        ::dup2(nothing, STDOUT_FILENO);
+        ::dup2(nothing, STDERR_FILENO);
+        if (::chdir(folder.c_str()) == 0) {
+            ::execve(argv[0], argv, envp.data());
+        }
+        ::_exit(127);
+    }
+    return child;
+}
+
+// The program kept running in a folder; killed with SIGKILL at the latest
+// when this goes, so that a failed test leaves no program behind.
+class KeptRunning {
+public:
+    KeptRunning(const fs::path& folder, const TempDir& home)
+        : m_pid(startKeptRunning(folder, home)) {}
+    KeptRunning(const KeptRunning&) = delete;
+    KeptRunning& operator=(const KeptRunning&) = delete;
+    ~KeptRunning() { killOutright(); }
+
+    pid_t pid() const { return m_pid; }
+    void killOutright() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            int status = 0;
+            ::waitpid(m_pid, &status, 0);
+            m_pid = -1;
+        }
+    }
+
+private:
+    pid_t m_pid;
+};
 
 // Waits until the program holds the lock on the folder, as the kernel lists
 // it, without touching the lock itself.
@@ -233,7 +261,7 @@ TEST(RealProgram, AWorkingFolderThatIsGoneGetsTheStartUpReport) {
     const TempDir parent;
     const fs::path folder = parent.path() / "gone";
     fs::create_directory(folder);
-    const Outcome run = runProgram(folder, {.removeFolderFirst = true});
+    const Outcome run = runProgram(folder, true);
     expectEndedWith(run, 1);
     EXPECT_NE(run.errorOutput.find("実行時エラー '76'"), std::string::npos) << run.errorOutput;
 }
@@ -247,8 +275,8 @@ TEST(RealProgram, ASecondCopyOnTheSameFolderSaysSoAndTouchesNoFile) {
     copyStarterFiles(folder);
     const fs::path link = elsewhere.path() / "same-folder";
     fs::create_directory_symlink(folder.path(), link);
-    Started first = startProgram(folder.path(), {.quitAfterShow = false});
-    ASSERT_TRUE(waitUntilLockedBy(first.pid, folder.path()));
+    KeptRunning first(folder.path(), elsewhere);
+    ASSERT_TRUE(waitUntilLockedBy(first.pid(), folder.path()));
     for (const auto& entry : fs::directory_iterator(folder.path())) {
         fs::remove(entry.path());
     }
@@ -259,18 +287,15 @@ TEST(RealProgram, ASecondCopyOnTheSameFolderSaysSoAndTouchesNoFile) {
         << second.errorOutput;
     EXPECT_NE(second.errorOutput.find(folder.path().string()), std::string::npos);
     EXPECT_TRUE(fs::is_empty(folder.path()));
-
-    ::kill(first.pid, SIGKILL);
-    waitForEnd(first);
 }
 
 TEST(RealProgram, ACopyKilledOutrightLeavesNothingThatBlocksTheNextStart) {
     const TempDir folder;
+    const TempDir home;
     copyStarterFiles(folder);
-    Started first = startProgram(folder.path(), {.quitAfterShow = false});
-    ASSERT_TRUE(waitUntilLockedBy(first.pid, folder.path()));
-    ::kill(first.pid, SIGKILL);
-    ASSERT_TRUE(WIFSIGNALED(waitForEnd(first).status));
+    KeptRunning first(folder.path(), home);
+    ASSERT_TRUE(waitUntilLockedBy(first.pid(), folder.path()));
+    first.killOutright();
     const Outcome next = runProgram(folder.path());
     expectEndedWith(next, 0);
     EXPECT_EQ(next.errorOutput.find("すでに起動している"), std::string::npos);
