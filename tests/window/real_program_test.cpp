@@ -156,6 +156,7 @@ void copyStarterFiles(const TempDir& folder) {
 pid_t startKeptRunning(const fs::path& folder, const TempDir& home) {
     std::vector<std::string> environment = environmentFor(folder, home.path(), false);
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (std::string& entry : environment) {
         envp.push_back(entry.data());
     }
