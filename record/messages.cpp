@@ -68,6 +68,15 @@ Message clearTopicConfirmation(std::string_view topic) {
             MessageIcon::Exclamation, MessageButtons::OkCancel};
 }
 
+Message anotherCopyRunningMessage(std::string_view folder) {
+    return {"このデータのフォルダーは、すでに起動している Wordbloom が使っています。\n\n"
+            "フォルダー: " +
+                std::string(folder) +
+                "\n\n同じフォルダーで一度に遊べる Wordbloom は一つだけです。"
+                "起動しているウィンドウで続けてください。",
+            "すでに起動しています", MessageIcon::Information, MessageButtons::Ok};
+}
+
 Message unexpectedErrorMessage(std::string_view what) {
     return {"予期しないエラーが起きました。\n\n" + std::string(what), "Wordbloom",
             MessageIcon::Critical, MessageButtons::Ok};

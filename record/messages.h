@@ -69,6 +69,10 @@ inline constexpr const char* kAnyFile = "ファイルを扱えませんでした
 std::string progressLeftOutNote(std::size_t historyLines, std::size_t answerLogLines,
                                 std::size_t undatedGames);
 
+// A second copy of the game started on a data folder that a running copy
+// already uses, before it ends.
+Message anotherCopyRunningMessage(std::string_view folder);
+
 // Something that should never happen did, inside one of the player's actions.
 Message unexpectedErrorMessage(std::string_view what);
 
@@ -98,6 +102,8 @@ inline constexpr const char* kNotARegularFile =
 inline constexpr const char* kOutsideTheFolder =
     "ファイル名が正しくありません。フォルダーの外のファイルは使えません。";
 inline constexpr const char* kLineBreak = "改行を含む文字列は書き込めません。";
+inline constexpr const char* kFileInUse =
+    "ほかのプログラムがこのファイルを使い続けているため、書き込めませんでした。";
 inline constexpr const char* kWorkingFolderGone =
     "データのフォルダーが見つかりません。消されたか、名前が変わったようです。"
     "データのファイルがあるフォルダーで起動し直してください。";

@@ -10,26 +10,10 @@
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <tuple>
 #include <unistd.h>
 #include <vector>
 
 namespace wordbloom {
-
-namespace {
-
-bool endsWithLineEnd(int fd, off_t size) {
-    if (size == 0) {
-        return true;
-    }
-    char last = 0;
-    if (::pread(fd, &last, 1, size - 1) != 1) {
-        return true;
-    }
-    return last == '\n' || last == '\r';
-}
-
-} // namespace
 
 WorkDir::WorkDir(std::filesystem::path root) : m_root(std::move(root)) {}
 
@@ -125,39 +109,6 @@ void WorkDir::createIfMissing(std::string_view name) const {
     }
     Descriptor file = openFile(pathOf(name), O_WRONLY | O_CREAT | O_EXCL);
     if (!file.valid() && errno != EEXIST) {
-        throw fileErrorFromErrno(errno, std::string(name));
-    }
-}
-
-void WorkDir::append(std::string_view name, std::string_view bytes) const {
-    const std::filesystem::path path = pathOf(name);
-    // Read access lets us look at the last byte; a write-only file still
-    // takes the append.
-    Descriptor file = [&] {
-        try {
-            return openRegularFile(path, name, O_RDWR | O_APPEND | O_CREAT);
-        } catch (const FileError& error) {
-            if (error.number() != ErrorNumber::PermissionDenied) {
-                throw;
-            }
-        }
-        return openRegularFile(path, name, O_WRONLY | O_APPEND | O_CREAT);
-    }();
-    const auto size = static_cast<off_t>(fileSize(file.get(), name));
-    std::string line;
-    if (!endsWithLineEnd(file.get(), size)) {
-        line = "\r\n";
-    }
-    line.append(bytes);
-    if (!writeAll(file.get(), line)) {
-        const int reason = errno;
-        // Take back the part of the line that did get out, so a full disk
-        // never leaves a half line in front of the next one. Should that fail
-        // too, the failed write is still the error to report.
-        std::ignore = ::ftruncate(file.get(), size);
-        throw fileErrorFromErrno(reason, std::string(name));
-    }
-    if (!file.closeChecked()) {
         throw fileErrorFromErrno(errno, std::string(name));
     }
 }

@@ -70,8 +70,12 @@ public:
     void createIfMissing(std::string_view name) const;
 
     // Appends bytes that form whole lines. They go out in one write, so a crash
-    // tears at most this last line; a failed write is rolled back, and a torn
-    // line left by an earlier crash is closed first so the new line stands alone.
+    // tears at most this last line, and a torn line left by an earlier crash is
+    // closed first so the new line stands alone. The file is locked while it is
+    // appended to, so that two copies of the game never mix their lines. A
+    // failed write takes back the bytes it wrote itself, never another
+    // writer's. A lock that another program keeps for over a second throws
+    // FileError PermissionDenied and nothing is written.
     void append(std::string_view name, std::string_view bytes) const;
 
     // Replaces the whole file: the new content is written to a temporary file

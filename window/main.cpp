@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 #include "frm_main.h"
+#include "running_copy.h"
 #include "start_up_report.h"
 
 #include <QApplication>
@@ -23,6 +24,10 @@ int main(int argc, char* argv[]) {
         wordbloom::showStartUpReport(error, QString());
         return 1;
     }
+    wordbloom::RunningCopy copy;
+    if (!copy.claim(folder)) {
+        return 1;
+    }
     wordbloom::FrmMain window(wordbloom::WorkDir(folder), clock, random);
     try {
         window.startUp();
@@ -31,6 +36,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     window.show();
+    copy.bringForwardOnRequest(window);
     QCoreApplication::processEvents();
     // For install checks and start-up timing: leave after the first event-loop turn.
     if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {

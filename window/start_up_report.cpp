@@ -21,16 +21,20 @@ QString startUpReport(const std::exception& error, const QString& folder) {
     return QString::fromStdString(startUpReportText(number, description, folder.toStdString()));
 }
 
-void showStartUpReport(const std::exception& error, const QString& folder) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Wordbloom"),
-                    startUpReport(error, folder), QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("startUpReport"));
+void showBeforeWindow(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
     std::fprintf(stderr, "%s\n", box.text().toLocal8Bit().constData());
     if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {
         QTimer::singleShot(0, &box, &QMessageBox::accept);
     }
     box.exec();
+}
+
+void showStartUpReport(const std::exception& error, const QString& folder) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Wordbloom"),
+                    startUpReport(error, folder), QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("startUpReport"));
+    showBeforeWindow(box);
 }
 
 std::filesystem::path workingFolder() {

@@ -61,6 +61,39 @@ check cmp -s "$starters/題目.txt" "$folder/題目.txt"
 check test -L "$folder/履歴.txt"
 check test ! -e "$work/nowhere"
 
+section "a starter is not copied beside the player's file under its Shift_JIS name"
+# Each starter's name in code page 932 bytes, as a copy from Windows keeps it.
+declare -A windows_names=(
+    [設定.txt]=$'\x90\xdd\x92\xe8.txt'
+    [題目.txt]=$'\x91\xe8\x96\xda.txt'
+    [履歴.txt]=$'\x97\x9a\x97\xf0.txt'
+)
+for name in "${!windows_names[@]}"; do
+    sjis_home=$work/sjis-$name
+    sjis_folder=$sjis_home/.local/share/wordbloom
+    mkdir -p "$sjis_folder"
+    printf 'players\r\n' >"$sjis_folder/${windows_names[$name]}"
+    launch "$sjis_home" ""
+    check test ! -e "$sjis_folder/$name"
+    check_same "$(cat "$sjis_folder/${windows_names[$name]}")" "$(printf 'players\r')" \
+        "the player's $name kept"
+    for other in "${!windows_names[@]}"; do
+        [[ $other == "$name" ]] || check cmp -s "$starters/$other" "$sjis_folder/$other"
+    done
+done
+
+section "the path given to --import reaches the program, made absolute"
+mkdir -p "$work/downloads/old games"
+(cd "$work/downloads" && launch "$home" "" --import "old games/履歴.zip" -style fusion)
+check_same "$(tail -n +2 "$RECORD")" "--import
+$work/downloads/old games/履歴.zip
+-style
+fusion" "relative path after --import"
+(cd "$work/downloads" && launch "$home" "" --import=old.zip --import /abs/old.zip)
+check_same "$(tail -n +2 "$RECORD")" "--import=$work/downloads/old.zip
+--import
+/abs/old.zip" "--import=PATH, and an absolute path"
+
 section "an absolute XDG_DATA_HOME is used, a relative one is ignored"
 launch "$home" "$work/xdg"
 check_same "$(head -n1 "$RECORD")" "$work/xdg/wordbloom" "XDG_DATA_HOME used"

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <poll.h>
 #include <string>
 #include <string_view>
@@ -38,14 +39,15 @@ struct Outcome {
     std::string errorOutput;
 };
 
-// Runs the program in folder and collects its standard error. With
-// removeFolderFirst, the child enters the folder and removes it before it
-// starts the program, which then begins in a working folder that is gone.
-Outcome runProgram(const fs::path& folder, bool removeFolderFirst = false) {
-    const TempDir home; // keeps settings and runtime files of the toolkit out of the real home
-    std::vector<std::string> environment{
-        "QT_QPA_PLATFORM=offscreen", "WORDBLOOM_QUIT_AFTER_SHOW=1", "HOME=" + home.path().string(),
-        "XDG_RUNTIME_DIR=" + home.path().string(), "PWD=" + folder.string()};
+// The environment of a run: offscreen, with a home of its own that keeps
+// settings and runtime files of the toolkit out of the real home, and the
+// rest inherited. With quitAfterShow the program ends at the first turn of
+// its event loop, and a box it shows before its window closes at once.
+std::vector<std::string> environmentFor(const fs::path& folder, const fs::path& home,
+                                        bool quitAfterShow) {
+    std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen", "HOME=" + home.string(),
+                                         "XDG_RUNTIME_DIR=" + home.string(),
+                                         "PWD=" + folder.string(), "WORDBLOOM_QUIT_AFTER_SHOW=1"};
     const std::size_t ours = environment.size();
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string_view inherited = *entry;
@@ -56,6 +58,18 @@ Outcome runProgram(const fs::path& folder, bool removeFolderFirst = false) {
             environment.emplace_back(inherited);
         }
     }
+    if (!quitAfterShow) {
+        environment.erase(environment.begin() + static_cast<std::ptrdiff_t>(ours) - 1);
+    }
+    return environment;
+}
+
+// Runs the program in folder and collects its standard error. With
+// removeFolderFirst, the child enters the folder and removes it before it
+// starts the program, which then begins in a working folder that is gone.
+Outcome runProgram(const fs::path& folder, bool removeFolderFirst = false) {
+    const TempDir home;
+    std::vector<std::string> environment = environmentFor(folder, home.path(), true);
     std::vector<char*> envp;
     envp.reserve(environment.size() + 1);
     for (std::string& entry : environment) {
@@ -137,6 +151,79 @@ void copyStarterFiles(const TempDir& folder) {
     }
 }
 
+// Starts the program in folder to keep running, its output thrown away; the
+// caller ends it.
+pid_t startKeptRunning(const fs::path& folder, const TempDir& home) {
+    std::vector<std::string> environment = environmentFor(folder, home.path(), false);
+    std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
+    for (std::string& entry : environment) {
+        envp.push_back(entry.data());
+    }
+    envp.push_back(nullptr);
+    std::string program = WORDBLOOM_PROGRAM;
+    char* argv[] = {program.data(), nullptr};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int nothing = ::open("/dev/null", O_RDWR);
+        ::dup2(nothing, STDIN_FILENO);
+        ::dup2(nothing, STDOUT_FILENO);
+        ::dup2(nothing, STDERR_FILENO);
+        if (::chdir(folder.c_str()) == 0) {
+            ::execve(argv[0], argv, envp.data());
+        }
+        ::_exit(127);
+    }
+    return child;
+}
+
+// The program kept running in a folder; killed with SIGKILL at the latest
+// when this goes, so that a failed test leaves no program behind.
+class KeptRunning {
+public:
+    KeptRunning(const fs::path& folder, const TempDir& home)
+        : m_pid(startKeptRunning(folder, home)) {}
+    KeptRunning(const KeptRunning&) = delete;
+    KeptRunning& operator=(const KeptRunning&) = delete;
+    ~KeptRunning() { killOutright(); }
+
+    pid_t pid() const { return m_pid; }
+    void killOutright() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            int status = 0;
+            ::waitpid(m_pid, &status, 0);
+            m_pid = -1;
+        }
+    }
+
+private:
+    pid_t m_pid;
+};
+
+// Waits until the program holds the lock on the folder, as the kernel lists
+// it, without touching the lock itself.
+bool waitUntilLockedBy(pid_t program, const fs::path& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        return false;
+    }
+    const std::string holder = " " + std::to_string(program) + " ";
+    const std::string inode = ":" + std::to_string(info.st_ino) + " ";
+    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::ifstream locks("/proc/locks");
+        for (std::string line; std::getline(locks, line);) {
+            if (line.find("FLOCK") != std::string::npos && line.find(holder) != std::string::npos &&
+                line.find(inode) != std::string::npos) {
+                return true;
+            }
+        }
+        ::usleep(10'000);
+    }
+    return false;
+}
+
 void expectEndedWith(const Outcome& run, int exitStatus) {
     ASSERT_TRUE(run.finished) << "the program did not end within " << kDeadline.count()
                               << " s and was killed; its standard error:\n"
@@ -178,6 +265,41 @@ TEST(RealProgram, AWorkingFolderThatIsGoneGetsTheStartUpReport) {
     const Outcome run = runProgram(folder, true);
     expectEndedWith(run, 1);
     EXPECT_NE(run.errorOutput.find("実行時エラー '76'"), std::string::npos) << run.errorOutput;
+}
+
+// A second copy, started on the folder through another path, says so and
+// ends. It reads and writes nothing: with the data files gone, a copy that
+// read one would report it missing, and one that wrote would leave a file.
+TEST(RealProgram, ASecondCopyOnTheSameFolderSaysSoAndTouchesNoFile) {
+    const TempDir folder;
+    const TempDir elsewhere;
+    copyStarterFiles(folder);
+    const fs::path link = elsewhere.path() / "same-folder";
+    fs::create_directory_symlink(folder.path(), link);
+    KeptRunning first(folder.path(), elsewhere);
+    ASSERT_TRUE(waitUntilLockedBy(first.pid(), folder.path()));
+    for (const auto& entry : fs::directory_iterator(folder.path())) {
+        fs::remove(entry.path());
+    }
+
+    const Outcome second = runProgram(link);
+    expectEndedWith(second, 1);
+    EXPECT_NE(second.errorOutput.find("すでに起動している Wordbloom"), std::string::npos)
+        << second.errorOutput;
+    EXPECT_NE(second.errorOutput.find(folder.path().string()), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(folder.path()));
+}
+
+TEST(RealProgram, ACopyKilledOutrightLeavesNothingThatBlocksTheNextStart) {
+    const TempDir folder;
+    const TempDir home;
+    copyStarterFiles(folder);
+    KeptRunning first(folder.path(), home);
+    ASSERT_TRUE(waitUntilLockedBy(first.pid(), folder.path()));
+    first.killOutright();
+    const Outcome next = runProgram(folder.path());
+    expectEndedWith(next, 0);
+    EXPECT_EQ(next.errorOutput.find("すでに起動している"), std::string::npos);
 }
 
 } // namespace
