@@ -8,13 +8,13 @@
 #include "window_session.h"
 
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QImage>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <cstdlib>
