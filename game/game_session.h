@@ -70,8 +70,15 @@ public:
     const IndexedTexts& gameAnswers() const { return m_gameAnswers; }
 
 private:
+    // What a start reads from a topic's two files before it changes anything.
+    struct TopicFiles {
+        std::vector<std::string> associations;
+        std::optional<AnswerLogRecord> lastAnswer;
+    };
+    // Nothing, after telling the player, when either file cannot be read.
+    std::optional<TopicFiles> readTopicFiles(const std::string& topic);
     void resetForNewGame(bool emptyTopicBox);
-    bool loadTopic(const std::string& topic);
+    void loadTopic(TopicFiles files);
     // Reads and shows the topic's known answers; false, after telling the
     // player, when its list cannot be read.
     bool loadKnownAnswers(const std::string& topic);

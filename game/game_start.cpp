@@ -38,11 +38,16 @@ void GameSession::startWithRandomTopic() {
     if (!topic) {
         return;
     }
+    // The files are read before anything is reset, so that a start that
+    // cannot read them leaves the previous game exactly as it was.
+    auto files = readTopicFiles(*topic);
+    if (!files) {
+        return;
+    }
     resetForNewGame(true);
     m_view.showTopic(*topic);
-    if (loadTopic(*topic)) {
-        setStartEnabled(false);
-    }
+    loadTopic(std::move(*files));
+    setStartEnabled(false);
 }
 
 void GameSession::startWithShownTopic() {
@@ -50,9 +55,13 @@ void GameSession::startWithShownTopic() {
     if (!topic) {
         return;
     }
+    auto files = readTopicFiles(*topic);
+    if (!files) {
+        return;
+    }
     resetForNewGame(false);
     setStartEnabled(false);
-    loadTopic(*topic);
+    loadTopic(std::move(*files));
 }
 
 void GameSession::showKnownAnswers() {
@@ -64,7 +73,11 @@ bool GameSession::showKnownAnswersOfShownTopic() {
     if (!topic) {
         return false;
     }
-    loadKnownAnswers(*topic);
+    // A list that cannot be read leaves none shown, as for a topic without
+    // files, rather than the answers of the topic shown before.
+    if (!loadKnownAnswers(*topic)) {
+        forgetKnownAnswers();
+    }
     m_view.setKnownAnswersVisible(true);
     return true;
 }
@@ -106,29 +119,24 @@ void GameSession::resetForNewGame(bool emptyTopicBox) {
     showCounters();
 }
 
-bool GameSession::loadTopic(const std::string& topic) {
-    std::vector<std::string> entries;
-    std::optional<AnswerLogRecord> last;
+std::optional<GameSession::TopicFiles> GameSession::readTopicFiles(const std::string& topic) {
     try {
-        entries = readAssociationList(m_dir, topic);
-        last = readLastAnswerRecord(m_dir, topic);
+        return TopicFiles{readAssociationList(m_dir, topic), readLastAnswerRecord(m_dir, topic)};
     } catch (const FileError& error) {
         // Without the topic's files the game cannot be judged: the start is
         // called off and the player can try again once the file is mended.
         reportFileError(error, failed::kStartWithoutTopicFiles);
-        m_state.phase = m_state.playClockRunning() ? Phase::Playing
-                        : m_state.gameLength > 0   ? Phase::Over
-                                                   : Phase::Idle;
-        setStartEnabled(!m_state.playClockRunning());
-        return false;
+        return std::nullopt;
     }
+}
+
+void GameSession::loadTopic(TopicFiles files) {
     m_gameAnswers.clear();
     m_view.clearAnswerGrid();
-    m_associations.assign(std::move(entries));
+    m_associations.assign(std::move(files.associations));
     m_view.showKnownAnswers(m_associations);
-    m_state.gameNumber = nextGameNumber(last, m_clock.now());
+    m_state.gameNumber = nextGameNumber(files.lastAnswer, m_clock.now());
     m_view.clearAnswerBox();
-    return true;
 }
 
 bool GameSession::loadKnownAnswers(const std::string& topic) {

@@ -63,6 +63,7 @@ void TopicPanel::clearTopicData() {
     try {
         clearTopicFiles(m_dir, *topic);
     } catch (const FileError& error) {
+        // Neither file was emptied, so the panel still shows what they hold.
         m_prompter.ask(fileErrorMessage(error, failed::kClearTopicData));
         return;
     }

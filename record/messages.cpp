@@ -3,8 +3,7 @@
 
 #include "settings_file.h"
 #include "topic_list_file.h"
-
-#include <vector>
+#include "utf8.h"
 
 namespace wordbloom {
 
@@ -17,10 +16,6 @@ constexpr const char* kForbiddenCharacterTitle = "不正文字";
 // Longer texts keep this many characters from each end.
 constexpr std::size_t kElisionKeeps = 30;
 
-bool startsCharacter(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
-}
-
 const char* titleFor(const TopicRefusal& refusal) {
     return refusal.kind == TopicRefusal::Kind::Character ? kForbiddenCharacterTitle
                                                          : kUnusableTopicTitle;
@@ -29,17 +24,7 @@ const char* titleFor(const TopicRefusal& refusal) {
 } // namespace
 
 std::string elideForMessage(std::string_view text) {
-    std::vector<std::size_t> starts;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (startsCharacter(text[at])) {
-            starts.push_back(at);
-        }
-    }
-    if (starts.size() <= 2 * kElisionKeeps + 1) {
-        return std::string(text);
-    }
-    return std::string(text.substr(0, starts[kElisionKeeps])) + "…" +
-           std::string(text.substr(starts[starts.size() - kElisionKeeps]));
+    return elideMiddle(text, kElisionKeeps);
 }
 
 Message topicRejectedMessage(std::string_view topic, const TopicRefusal& refusal) {

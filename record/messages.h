@@ -29,6 +29,9 @@ Message clearPlayHistoryConfirmation();
 Message playHistoryClearedMessage();
 Message clearTopicConfirmation(std::string_view topic);
 
+// The tool tip of the mark before the topic box, which has no action of its own.
+inline constexpr const char* kTopicMarkTip = "お題：一覧から選ぶか、入力します";
+
 // What the window shows while a large file is read, should it take a while.
 inline constexpr const char* kLoadingPlayHistory = "履歴を読み込んでいます…";
 inline constexpr const char* kLoadingTopicHistory = "お題の履歴を読み込んでいます…";

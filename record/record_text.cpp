@@ -113,13 +113,19 @@ std::string RawField::text() const {
     if (!quoted) {
         return std::string(raw);
     }
+    // Copied a run at a time: a field can be megabytes long, and a grid asks
+    // for its text each time it paints it.
     std::string made;
     made.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        made += raw[i];
-        if (raw[i] == '"') {
-            ++i; // the second mark of the pair
+    std::size_t from = 0;
+    while (from < raw.size()) {
+        const std::size_t quote = raw.find('"', from);
+        if (quote == std::string_view::npos) {
+            made.append(raw.substr(from));
+            break;
         }
+        made.append(raw.substr(from, quote + 1 - from));
+        from = quote + 2; // past the second mark of the pair
     }
     return made;
 }

@@ -66,7 +66,26 @@ Settings loadSettings(const WorkDir& dir) {
     return settings;
 }
 
+namespace {
+
+// True when the file reads as these two values, however it is laid out: a
+// hand-edited file that says the same is neither rewritten nor, read-only,
+// reported.
+bool holdsValues(const WorkDir& dir, const Settings& settings) {
+    try {
+        const Settings stored = loadSettings(dir);
+        return stored.playLength == settings.playLength && stored.autoSave == settings.autoSave;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+} // namespace
+
 void saveSettings(const WorkDir& dir, const Settings& settings) {
+    if (holdsValues(dir, settings)) {
+        return;
+    }
     const std::string line =
         RecordLine().integer(settings.playLength).integer(settings.autoSave).finish();
     dir.replaceAtomically(kSettingsFileName, encodeCp932(line));

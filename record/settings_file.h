@@ -22,7 +22,8 @@ struct Settings {
 // 2 (2 shows the switch greyed). No default is ever substituted.
 Settings loadSettings(const WorkDir& dir);
 
-// Rewrites "設定.txt" as one record of the two values.
+// Rewrites "設定.txt" as one record of the two values, unless it reads as
+// these values already.
 void saveSettings(const WorkDir& dir, const Settings& settings);
 
 } // namespace wordbloom

@@ -154,8 +154,7 @@ void appendAnswerLogRecord(const WorkDir& dir, std::string_view topic,
 
 void clearTopicFiles(const WorkDir& dir, std::string_view topic) {
     requireTopicFileNames(dir, topic);
-    dir.truncate(associationListFileName(topic));
-    dir.truncate(answerLogFileName(topic));
+    dir.truncateAll({associationListFileName(topic), answerLogFileName(topic)});
 }
 
 } // namespace wordbloom

@@ -66,8 +66,9 @@ std::optional<AnswerLogRecord> readLastAnswerRecord(const WorkDir& dir, std::str
 void appendAnswerLogRecord(const WorkDir& dir, std::string_view topic,
                            const AnswerLogRecord& record);
 
-// Empties both files of the topic to zero bytes (creating missing ones), the
-// association list first. Both names are checked before either file is touched.
+// Empties both files of the topic to zero bytes (creating missing ones), or
+// neither when one of them cannot be emptied. Both names are checked before
+// either file is touched.
 void clearTopicFiles(const WorkDir& dir, std::string_view topic);
 
 } // namespace wordbloom

@@ -23,6 +23,38 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+namespace {
+
+bool continuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
+}
+
+} // namespace
+
+std::string elideMiddle(std::string_view text, std::size_t kept) {
+    const auto forward = [&](std::size_t at) {
+        do {
+            ++at;
+        } while (at < text.size() && continuesCharacter(text[at]));
+        return at;
+    };
+    std::size_t front = 0;
+    for (std::size_t count = 0; count < kept && front < text.size(); ++count) {
+        front = forward(front);
+    }
+    std::size_t back = text.size();
+    for (std::size_t count = 0; count < kept && back > front; ++count) {
+        do {
+            --back;
+        } while (back > front && continuesCharacter(text[back]));
+    }
+    // One character between the ends is no shorter than "…".
+    if (front >= back || forward(front) >= back) {
+        return std::string(text);
+    }
+    return std::string(text.substr(0, front)) + "…" + std::string(text.substr(back));
+}
+
 std::optional<Utf8Character> decodeUtf8(std::string_view text) {
     if (text.empty()) {
         return std::nullopt;

@@ -23,6 +23,12 @@ void appendUtf8(std::string& out, char32_t c);
 // or nothing when the bytes are not well-formed UTF-8.
 std::optional<Utf8Character> decodeUtf8(std::string_view text);
 
+// The text with only its first and last `kept` characters, joined by "…",
+// when it holds more than 2 × kept + 1 characters; otherwise the text itself.
+// Only the kept ends are looked at, so a text of megabytes costs no more than
+// a short one.
+std::string elideMiddle(std::string_view text, std::size_t kept);
+
 // Keeps well-formed UTF-8 and puts U+FFFD for each byte that is not.
 std::string sanitizeUtf8(std::string_view bytes);
 

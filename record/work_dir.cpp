@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace wordbloom {
 
@@ -109,6 +110,31 @@ void WorkDir::createIfMissing(std::string_view name) const {
     Descriptor file = openFile(pathOf(name), O_WRONLY | O_CREAT | O_EXCL);
     if (!file.valid() && errno != EEXIST) {
         throw fileErrorFromErrno(errno, std::string(name));
+    }
+}
+
+void WorkDir::truncateAll(std::initializer_list<std::string_view> names) const {
+    std::vector<std::pair<Descriptor, std::string_view>> files;
+    files.reserve(names.size());
+    std::vector<std::string_view> missing;
+    for (const std::string_view name : names) {
+        try {
+            files.emplace_back(openRegularFile(pathOf(name), name, O_WRONLY), name);
+        } catch (const FileError& error) {
+            if (error.number() != ErrorNumber::FileNotFound) {
+                throw;
+            }
+            missing.push_back(name);
+        }
+    }
+    // Missing files are made only once every existing one is open for writing.
+    for (const std::string_view name : missing) {
+        files.emplace_back(openRegularFile(pathOf(name), name, O_WRONLY | O_CREAT), name);
+    }
+    for (const auto& [file, name] : files) {
+        if (::ftruncate(file.get(), 0) != 0) {
+            throw fileErrorFromErrno(errno, std::string(name));
+        }
     }
 }
 

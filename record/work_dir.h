@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -90,6 +91,11 @@ public:
     // Every call refuses a name that stands for anything but a regular file (a
     // folder, a FIFO, a socket, a device) with FileError, without waiting on it.
     void truncate(std::string_view name) const;
+
+    // Empties every one of the files, or none: each is opened for writing (a
+    // missing one made) before any is emptied, so a file that cannot be
+    // written throws FileError while all of them still hold what they held.
+    void truncateAll(std::initializer_list<std::string_view> names) const;
 
     // The path of a file in this folder, after checking that the name is a bare
     // file name. Throws FileError BadFileName otherwise.

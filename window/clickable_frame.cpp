@@ -22,4 +22,24 @@ void ClickableFrame::keyPressEvent(QKeyEvent* event) {
     QFrame::keyPressEvent(event);
 }
 
+bool ClickableFrame::focusNextPrevChild(bool next) {
+    QWidget* const from = window()->focusWidget();
+    if (from == nullptr || !isAncestorOf(from)) {
+        return QFrame::focusNextPrevChild(next);
+    }
+    // Along the window's tab order, round to the start, skipping everything
+    // outside the frame and what Tab cannot reach.
+    for (QWidget* to = from;;) {
+        to = next ? to->nextInFocusChain() : to->previousInFocusChain();
+        if (to == from) {
+            return false;
+        }
+        if (isAncestorOf(to) && to->isVisible() && to->isEnabled() && to->focusProxy() == nullptr &&
+            (to->focusPolicy() & Qt::TabFocus) != 0) {
+            to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+}
+
 } // namespace wordbloom

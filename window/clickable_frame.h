@@ -7,7 +7,8 @@ namespace wordbloom {
 
 // A frame that reports a click on its own background, and Escape pressed on a
 // control inside it that does not use the key itself (an open drop-down list
-// takes it to close).
+// takes it to close). Tab and Shift+Tab go round its own controls only, never
+// to those it covers.
 class ClickableFrame : public QFrame {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 };
 
 } // namespace wordbloom

@@ -132,6 +132,17 @@ std::size_t FlexGrid::currentRow() const {
     return current.isValid() ? static_cast<std::size_t>(current.row()) + 1 : 0;
 }
 
+void FlexGrid::setCurrentCell(std::size_t row, int column) {
+    if (row == 0 || row > m_model->dataRows()) {
+        return;
+    }
+    const QModelIndex cell = m_model->index(static_cast<int>(row - 1), column);
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    setAutoScroll(scrolls);
+}
+
 int FlexGrid::currentColumn() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.column() : 0;

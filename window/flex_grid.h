@@ -52,7 +52,8 @@ public:
 
     // All rows, the header row included.
     std::size_t rows() const;
-    // The text of a cell; row 0 gives the header text. Empty outside the grid.
+    // The text of a cell as it is shown (shownText); row 0 gives the header
+    // text. Empty outside the grid.
     QString textMatrix(std::size_t row, int column) const;
 
     // Scrolls so that data row `row` is the first visible one, or as far as
@@ -60,6 +61,9 @@ public:
     void setTopRow(std::size_t row);
     std::size_t topRow() const;
 
+    // Makes a data cell current without scrolling the view; nothing outside
+    // the data rows.
+    void setCurrentCell(std::size_t row, int column);
     // The current cell; row 0 when no data row is current.
     std::size_t currentRow() const;
     int currentColumn() const;

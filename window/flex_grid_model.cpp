@@ -2,6 +2,7 @@
 #include "window/flex_grid_model.h"
 
 #include "window/flex_grid_style.h"
+#include "window/shown_text.h"
 
 namespace wordbloom {
 
@@ -55,7 +56,7 @@ QString FlexGridModel::text(std::size_t row, int column) const {
     if (row == 0) {
         return QString::fromStdString(m_columns[static_cast<std::size_t>(column)].header);
     }
-    return QString::fromStdString(m_cellText(row, column));
+    return shownText(m_cellText(row, column));
 }
 
 void FlexGridModel::setCellBackground(std::size_t row, int column, const QColor& colour,

@@ -138,9 +138,9 @@ void FrmMain::bindEvents() {
 void FrmMain::bindTopicPanelEvents() {
     Wordbloom& app = *m_app;
     bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
-    for (auto hidePanel : {&ClickableFrame::clicked, &ClickableFrame::escapePressed}) {
-        bind(m_fraRireki, hidePanel, [&app] { app.topicPanel().hide(); });
-    }
+    bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
+    // Escape is the keyboard's 戻る.
+    bind(m_fraRireki, &ClickableFrame::escapePressed, [&app] { app.closeTopicPanel(); });
     bind(m_cboMondai2, &PickListComboBox::picked, [&app] { app.topicPanel().pickTopic(); });
     bind(m_cmdRenClr, &QPushButton::clicked, [&app] { app.topicPanel().clearTopicData(); });
     const std::pair<QWidget*, QWidget*> parts[] = {{m_fraRireki, m_fraRireki},

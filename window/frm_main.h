@@ -97,6 +97,7 @@ private:
     void ensureTopicPanel();
     void bindTopicPanelEvents();
     void setTopicPanelTabOrder();
+    bool topicPanelOpen() const;
     // Puts each picture in its control, once the set has rendered them.
     void placePictures(PictureSet& pictures);
     // Renders the pictures again when the window stands on a screen of
@@ -117,6 +118,8 @@ private:
     HelpViewer m_help;
     std::unique_ptr<Wordbloom> m_app;
     bool m_busy = false;
+    // A countdown ended while the topic panel covered the answer box.
+    bool m_answerBoxAwaitsFocus = false;
     qreal m_pictureRatio = 0;
     QMetaObject::Connection m_screenChanges;
 

@@ -9,6 +9,7 @@
 #include "option_button.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
+#include "record/messages.h"
 #include "text_list_model.h"
 #include "time_bar.h"
 #include "units.h"
@@ -194,7 +195,7 @@ void FrmMain::buildControls() {
     m_shpJikanK = filledRectangle<TimeBar>(m_frame1, "shpJikanK", 0x0000FF00);
 
     auto* hint = marker(m_frame1, "lblHint", 240, 1125, 390, 450, QStringLiteral("問"), 0x00C0C000);
-    hint->setToolTip(QStringLiteral("クリックすると元の文字がわかります"));
+    hint->setToolTip(QString::fromUtf8(kTopicMarkTip));
     m_cboMondai = comboBox(m_frame1, "cboMondai", 650, 1125, 5025, 435, 15.75, 0x00C0EEFF);
     m_cboMondai->setEditText(QStringLiteral("一番食べたいもの"));
     hint->setBuddy(m_cboMondai);

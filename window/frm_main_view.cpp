@@ -8,6 +8,7 @@
 #include "game_grids.h"
 #include "pick_list_combo_box.h"
 #include "progress_window.h"
+#include "shown_text.h"
 #include "text_list_model.h"
 #include "units.h"
 
@@ -16,6 +17,8 @@
 #include <QListView>
 #include <QRadioButton>
 #include <QToolButton>
+
+#include <utility>
 
 namespace wordbloom {
 
@@ -114,6 +117,12 @@ void FrmMain::clearAnswerBox() {
 }
 
 void FrmMain::focusAnswerBox() {
+    // Under the open topic panel the box cannot be typed into: it takes the
+    // focus when the panel closes.
+    if (topicPanelOpen()) {
+        m_answerBoxAwaitsFocus = true;
+        return;
+    }
     m_txtKaitou->setFocus(Qt::OtherFocusReason);
 }
 
@@ -234,6 +243,9 @@ void FrmMain::showTopicHistory(const TopicHistory& history) {
     m_msgRireki3->setRowSource(
         [&history] { return history.logRowCount() - 1; },
         [&history](std::size_t row, int column) { return history.cellText(row, column); });
+    // The last record read is the current row, as the grid is left after
+    // filling it; the view stays at the first rows.
+    m_msgRireki3->setCurrentCell(history.logRowCount() - 1, TopicHistory::kColumnCount - 1);
 }
 
 void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicProgress,
@@ -241,7 +253,7 @@ void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicP
     if (m_progressWindow == nullptr) {
         m_progressWindow = new ProgressWindow(this);
     }
-    m_progressWindow->showProgress(qt(topic), topicProgress, overallProgress);
+    m_progressWindow->showProgress(shownText(topic), topicProgress, overallProgress);
 }
 
 void FrmMain::setTopicPanelVisible(bool visible) {
@@ -259,9 +271,15 @@ void FrmMain::setTopicPanelVisible(bool visible) {
     }
     if (opening) {
         m_msgRireki3->setFocus(Qt::OtherFocusReason);
+    } else if (!visible && std::exchange(m_answerBoxAwaitsFocus, false)) {
+        m_txtKaitou->setFocus(Qt::OtherFocusReason);
     } else if (!visible && focusInPanel) {
         m_cmdSyousai->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool FrmMain::topicPanelOpen() const {
+    return m_fraRireki != nullptr && !m_fraRireki->isHidden();
 }
 
 } // namespace wordbloom

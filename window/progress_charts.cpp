@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_charts.h"
 
+#include "shown_text.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -149,9 +151,11 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
         countedAlong(chart, bars, gameAxis, QStringLiteral("回答数"), highestTotal, Qt::AlignLeft);
     QValueAxis* rateAxis =
         countedAlong(chart, rate, gameAxis, QStringLiteral("秒当たり"), 1, Qt::AlignRight);
-    rateAxis->setLabelFormat(QStringLiteral("%.2f"));
+    rateAxis->setLabelFormat(QStringLiteral("%.1f"));
     rateAxis->setRange(0, std::max(1.0, highestRate * 1.1));
     rateAxis->setTickCount(5);
+    // Ticks on round steps (0.2, 0.5, 1 …), as the answer axis has them.
+    rateAxis->applyNiceNumbers();
 
     const auto shown = [&](const std::optional<PersonalBest>& best) {
         return best && best->game >= first && best->game < end;
@@ -228,7 +232,7 @@ QChart* mostPlayedChart(const OverallProgress& progress) {
     // topic goes below the ones played more.
     for (const TopicPlayCount& topic : progress.mostPlayedTopics) {
         games->insert(0, static_cast<double>(topic.games));
-        topics.prepend(qt(topic.topic));
+        topics.prepend(shownText(topic.topic));
         highest = std::max(highest, topic.games);
     }
     bars->append(games);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/text_list_model.h"
 
+#include "window/shown_text.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -38,7 +40,7 @@ QVariant TextListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
         return {};
     }
-    return QString::fromStdString((*m_items)[static_cast<std::size_t>(index.row())]);
+    return shownText((*m_items)[static_cast<std::size_t>(index.row())]);
 }
 
 // The views count rows in int; a longer vector shows its first INT_MAX texts.

@@ -8,7 +8,8 @@
 
 namespace wordbloom {
 
-// A list model over a vector of UTF-8 texts owned elsewhere. The model keeps
+// A list model over a vector of UTF-8 texts owned elsewhere, each shown as
+// shownText shows it. The model keeps
 // only the row count it last announced; tell it when the vector changes.
 class TextListModel : public QAbstractListModel {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QListView>
 #include <QStyle>
 #include <QTest>
@@ -197,6 +198,26 @@ private slots:
         QTest::keyClick(panelTopic, Qt::Key_Down);
         QCOMPARE(panelTopic->currentText(), QStringLiteral("夏の思い出"));
         QCOMPARE(session.find<FlexGrid>("msgRireki3")->textMatrix(1, 4), QStringLiteral("花火"));
+    }
+
+    void noLabelsTipPromisesAClick() { // labels have no click action
+        Session session;
+        for (const QLabel* label : session.open().findChildren<QLabel*>()) {
+            QVERIFY2(!label->toolTip().contains(u"クリック"), qPrintable(label->objectName()));
+        }
+    }
+
+    void theTopicLogOpensOnItsLastRowUnscrolled() { // arrow keys go on from there
+        Session session;
+        std::string log;
+        for (int answer = 0; answer < 30; ++answer) {
+            log += "\"2024/01/14\",\"20:00:00\",\"001\",\"a\"\r\n";
+        }
+        session.folder.write("一番食べたいもの_履歴.txt", log);
+        session.open();
+        session.click("cmdSyousai");
+        QCOMPARE(session.find<FlexGrid>("msgRireki3")->currentRow(), 30U);
+        QCOMPARE(session.find<FlexGrid>("msgRireki3")->topRow(), 1U);
     }
 
     void theHistoryButtonShowsItsPictureAtToolbarSize() {

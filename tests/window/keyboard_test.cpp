@@ -78,6 +78,7 @@ private slots:
     void initTestCase() { installFontSubstitutions(); }
     void aWholeGameIsPlayedAtTheKeyboard();
     void theHistoryAndTheTopicPanelAreUsedAtTheKeyboard();
+    void theOpenTopicPanelKeepsTheKeyboard();
 };
 
 void KeyboardTest::aWholeGameIsPlayedAtTheKeyboard() {
@@ -148,8 +149,8 @@ void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
     keys.press(Qt::Key_Up);
     keys.press(Qt::Key_Return);
 
-    // The panel takes the focus as it opens; Escape closes it, as a click on
-    // its background does, and the focus goes back to the button.
+    // The panel takes the focus as it opens; Escape closes it, as 戻る does,
+    // and the focus goes back to the button.
     QVERIFY(keys.tabTo("cmdSyousai"));
     keys.press(Qt::Key_Space);
     QVERIFY(session.find("fraRireki")->isVisible());
@@ -192,6 +193,30 @@ void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
     keys.press(Qt::Key_Space);
     QCOMPARE(done->text, QStringLiteral("履歴データをクリアしました"));
     QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 1U);
+}
+
+void KeyboardTest::theOpenTopicPanelKeepsTheKeyboard() {
+    Session session;
+    session.folder.write("一番食べたいもの.txt", cp932("すし\r\n"));
+    const Keyboard keys = openAtTheKeyboard(session);
+    for (const char* button : {"cmdStart2", "cmdSyousai"}) {
+        QVERIFY(keys.tabTo(button));
+        keys.press(Qt::Key_Space);
+    }
+    session.tick(3); // the countdown ends under the panel
+    QStringList round{keys.focused()};
+    for (const auto modifier : {0, 0, 0, 0, 0, 0, int{Qt::ShiftModifier}}) {
+        keys.press(Qt::Key_Tab, Qt::KeyboardModifiers(modifier));
+        round << keys.focused();
+    }
+    QCOMPARE(round.join(u' '), QStringLiteral("msgRireki3 lstRendata2 cboMondai2 cmdRenClr "
+                                              "cmdModoru msgRireki3 lstRendata2 msgRireki3"));
+    QVERIFY(keys.tabTo("cmdRenClr"));
+    const auto seen = pressInNextBox(Qt::Key_Return);
+    keys.press(Qt::Key_Space);
+    keys.press(Qt::Key_Escape); // as 戻る: the cleared answers leave the game panel
+    QCOMPARE(session.find<QListView>("lstRenData")->model()->rowCount(), 0);
+    QCOMPARE(keys.focused(), QStringLiteral("txtKaitou"));
 }
 
 QTEST_MAIN(KeyboardTest)

@@ -8,6 +8,7 @@
 #include "window_session.h"
 
 #include <QAbstractItemView>
+#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStackedBarSeries>
+#include <QValueAxis>
 #include <QtTest>
 
 namespace wordbloom::testing {
@@ -99,6 +101,8 @@ private slots:
         auto* rate = seriesOf<QLineSeries>(progress->gamesChart());
         QCOMPARE(rate->count(), 3);
         QCOMPARE(rate->at(0).y(), 0.2);
+        const auto* rateAxis = qobject_cast<QValueAxis*>(rate->attachedAxes().back());
+        QCOMPARE(rateAxis->max() / (rateAxis->tickCount() - 1), 0.2); // a round step
         QVERIFY(progress->findChild<QLabel*>(QStringLiteral("progressBests"))
                     ->text()
                     .startsWith(QStringLiteral("新の最多: 2（3 ゲーム目、2024/02/01）")));
@@ -142,6 +146,19 @@ private slots:
         // A never-played topic: empty charts that say so.
         QVERIFY(progress->gamesChart()->title().contains(QStringLiteral("まだ")));
         QVERIFY(progress->vocabularyChart()->title().contains(QStringLiteral("まだ")));
+    }
+
+    void aVeryLongTopicIsShownShortened() {
+        Session session;
+        const std::string topic = "始" + std::string(5000, 'x') + "終";
+        session.folder.write("履歴.txt", gamesOf(topic.c_str(), 2) + gamesOf("色", 1));
+        FrmMain& window = session.open();
+        const QString cell = session.find<FlexGrid>("msgRireki")->textMatrix(1, 3);
+        QVERIFY(cell.size() < 300 && cell.startsWith(u"始x") && cell.endsWith(u"x終"));
+        QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+        QChart* mostPlayed = window.findChild<ProgressWindow*>()->mostPlayedChart();
+        auto* topics = qobject_cast<QBarCategoryAxis*>(mostPlayed->axes(Qt::Vertical)[0]);
+        QVERIFY(topics->categories().last().size() < 300); // the most played stands at the top
     }
 
     void manyGamesArePagedWithTheNewestInView() {

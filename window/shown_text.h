@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace wordbloom {
+
+// A text of the files as a control shows it: a text too long for any control
+// keeps its first and last hundred characters around "…". Cells, lists,
+// labels, chart labels and tooltips show this form, so that measuring and
+// drawing a topic of a hundred thousand characters costs no more than one of
+// a few hundred.
+QString shownText(std::string_view utf8);
+
+} // namespace wordbloom
