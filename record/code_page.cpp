@@ -14,6 +14,8 @@ namespace wordbloom {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {
@@ -139,6 +141,26 @@ std::optional<Utf8Character> parseReference(std::string_view text) {
     return Utf8Character{value, i + 1};
 }
 
+// Lead bytes of the rows whose characters also have another code: NEC row 13
+// and the NEC-selected IBM rows (ED, EE), and part of the IBM rows (FA).
+bool hasSecondCode(unsigned char lead) {
+    return lead == 0x87 || lead == 0xED || lead == 0xEE || lead == 0xFA;
+}
+
+// The code the encoder writes for the character of a two-byte code; the code
+// itself when it is no character or has no other code.
+const std::string& encoderCode(std::string_view character) {
+    static thread_local std::unordered_map<std::string, std::string> known;
+    const auto [entry, fresh] = known.try_emplace(std::string(character));
+    if (fresh) {
+        const std::string text = decodeCp932(character);
+        const std::string written = encodeRaw(text);
+        const bool oneCharacter = written.size() == 2 && text.find("\uFFFD") == std::string::npos;
+        entry->second = oneCharacter ? written : std::string(character);
+    }
+    return entry->second;
+}
+
 } // namespace
 
 std::string encodeCp932(std::string_view utf8) {
@@ -223,10 +245,9 @@ std::string roundTripForm(std::string_view utf8) {
     return decodeCp932(encodeCp932(utf8));
 }
 
-std::string decodeHandEditedText(std::string_view bytes) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+bool readsAsUtf8(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) {
-        return sanitizeUtf8(bytes.substr(kByteOrderMark.size()));
+        return true;
     }
     // Two-byte UTF-8 sequences also occur in Shift_JIS text: half-width
     // katakana such as ﾃｽ are the bytes C3 BD. Every kana and kanji takes three
@@ -234,10 +255,51 @@ std::string decodeHandEditedText(std::string_view bytes) {
     // that holds one is taken for UTF-8.
     constexpr std::size_t kKanaLength = 3;
     std::size_t longest = 0;
-    if (isWellFormedUtf8(bytes, longest) && longest >= kKanaLength) {
-        return std::string(bytes);
+    return isWellFormedUtf8(bytes, longest) && longest >= kKanaLength;
+}
+
+std::string decodeHandEditedText(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) {
+        return sanitizeUtf8(bytes.substr(kByteOrderMark.size()));
     }
-    return decodeCp932(bytes);
+    return readsAsUtf8(bytes) ? std::string(bytes) : decodeCp932(bytes);
+}
+
+std::optional<std::string> decodeCp932Name(std::string_view bytes) {
+    bool readable = true;
+    std::string name =
+        convert(fromCp932(), bytes, [&readable](std::string_view, std::string&) {
+            readable = false;
+            return std::size_t{1};
+        });
+    if (!readable) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<std::string> withEncoderCodes(std::string_view bytes) {
+    std::optional<std::string> changed;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        const bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+        if (!doubleByte || at + 1 == bytes.size()) {
+            ++at;
+            continue;
+        }
+        if (hasSecondCode(lead)) {
+            const std::string_view character = bytes.substr(at, 2);
+            const std::string& written = encoderCode(character);
+            if (written != character) {
+                if (!changed) {
+                    changed.emplace(bytes);
+                }
+                changed->replace(at, 2, written);
+            }
+        }
+        at += 2;
+    }
+    return changed;
 }
 
 } // namespace wordbloom

@@ -211,6 +211,7 @@ void FrmMain::ensureTopicPanel() {
         return;
     }
     buildTopicPanel();
+    passDropsToWindow();
     bindTopicPanelEvents();
     setTopicPanelTabOrder();
     setItemsKeepingText(m_cboMondai2, m_panelTopics);

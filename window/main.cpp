@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 #include "frm_main.h"
+#include "start_up_import.h"
 #include "start_up_report.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
         wordbloom::showStartUpReport(error, QString());
         return 1;
     }
+    wordbloom::checkDataFileNames(wordbloom::WorkDir(folder), clock);
     wordbloom::FrmMain window(wordbloom::WorkDir(folder), clock, random);
     try {
         window.startUp();
@@ -32,6 +34,9 @@ int main(int argc, char* argv[]) {
     }
     window.show();
     QCoreApplication::processEvents();
+    if (const auto source = wordbloom::importArgument(QCoreApplication::arguments())) {
+        window.importData(*source);
+    }
     // For install checks and start-up timing: leave after the first event-loop turn.
     if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "new_entries.h"
+
+#include "descriptor.h"
+#include "file_error.h"
+#include "messages.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace wordbloom {
+
+namespace {
+
+constexpr mode_t kNewFolderMode = 0777;
+
+[[noreturn]] void fail(int reason, std::string_view name) {
+    if (reason == EEXIST) {
+        throw FileError(ErrorNumber::PathAccess, std::string(name), reason::kAlreadyThere);
+    }
+    throw fileErrorFromErrno(reason, std::string(name));
+}
+
+} // namespace
+
+bool makeNewFolder(const WorkDir& dir, std::string_view name) {
+    if (::mkdir(dir.pathOf(name).c_str(), kNewFolderMode) == 0) {
+        return true;
+    }
+    if (errno != EEXIST) {
+        fail(errno, name);
+    }
+    return false;
+}
+
+void writeNewFile(const WorkDir& dir, std::string_view name, std::string_view bytes) {
+    const std::filesystem::path path = dir.pathOf(name);
+    // Exclusive: neither a file nor a link standing under the name is opened.
+    Descriptor file = openFile(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+    if (!file.valid()) {
+        fail(errno, name);
+    }
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.closeChecked()) {
+        const int reason = errno;
+        ::unlink(path.c_str());
+        fail(reason, name);
+    }
+}
+
+void moveWithoutReplacing(const WorkDir& from, std::string_view name, const WorkDir& to,
+                          std::string_view newName) {
+    const std::filesystem::path source = from.pathOf(name);
+    const std::filesystem::path target = to.pathOf(newName);
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        return;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        fail(errno, name);
+    }
+    // A file system without that kind of rename: a new link, which never
+    // replaces anything either, then the old name goes.
+    if (::link(source.c_str(), target.c_str()) != 0) {
+        fail(errno, name);
+    }
+    if (::unlink(source.c_str()) != 0) {
+        const int reason = errno;
+        ::unlink(target.c_str());
+        fail(reason, name);
+    }
+}
+
+void syncFolder(const WorkDir& dir) {
+    const Descriptor folder = openFile(dir.root(), O_RDONLY | O_DIRECTORY);
+    if (!folder.valid() || ::fsync(folder.get()) != 0) {
+        throw fileErrorFromErrno(errno, dir.root().filename().string());
+    }
+}
+
+} // namespace wordbloom
