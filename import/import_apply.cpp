@@ -41,7 +41,7 @@ std::string applyImport(const WorkDir& dir, const ImportPlan& plan, const Calend
         const WorkDir backup(dir.pathOf(backupName));
         for (const FileChange& change : plan.changes) {
             if (change.existed) {
-                writeNewFile(backup, change.name, dir.readAll(change.name));
+                copyToNewFile(dir, change.name, backup);
             }
         }
         syncFolder(backup);

@@ -68,16 +68,17 @@ public:
 
     void plan(const Target& target) {
         const std::optional<std::string> ours = readIfPresent(m_dir, target.name);
-        std::optional<std::string> current = ours;
+        std::optional<std::string> merged;
         for (const IncomingFile* source : target.sources) {
-            if (auto merged = mergedWith(target, current.value_or(std::string()), *source)) {
-                current = std::move(merged);
+            const std::string_view current = merged ? *merged : ours ? *ours : std::string_view();
+            if (auto next = mergedWith(target, current, *source)) {
+                merged = std::move(next);
             }
         }
-        if (current && current != ours) {
+        if (merged && merged != ours) {
             auto& names = ours ? m_plan.preview.changedFiles : m_plan.preview.newFiles;
             names.push_back(target.name);
-            m_plan.changes.push_back({target.name, std::move(*current), ours.has_value()});
+            m_plan.changes.push_back({target.name, std::move(*merged), ours.has_value()});
         }
         if (!target.topic.empty()) {
             m_fileTopics.push_back(target.topic);

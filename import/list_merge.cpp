@@ -7,7 +7,7 @@
 #include "record/topic_list_file.h"
 #include "record/topic_names.h"
 
-#include <deque>
+#include <optional>
 #include <unordered_set>
 
 namespace wordbloom {
@@ -40,22 +40,18 @@ template <typename OnTopic> void forEachListedTopic(std::string_view listBytes, 
 } // namespace
 
 Merge mergeAssociationLists(std::string_view ours, std::string_view incoming) {
-    std::deque<std::string> recoded;
-    const auto storedForm = [&recoded](std::string_view line) -> std::string_view {
-        if (auto other = withEncoderCodes(line)) {
-            return recoded.emplace_back(std::move(*other));
-        }
-        return line;
-    };
+    // Entries are compared in the codes the encoder writes.
+    const std::optional<std::string> oursRecoded = withEncoderCodes(ours);
+    const std::optional<std::string> incomingRecoded = withEncoderCodes(incoming);
     std::unordered_set<std::string_view> known;
-    forEachLine(ours, [&](std::string_view line) { known.insert(storedForm(line)); });
+    forEachLine(oursRecoded ? *oursRecoded : ours,
+                [&](std::string_view line) { known.insert(line); });
     Merge merge;
     std::string lines;
-    forEachLine(incoming, [&](std::string_view line) {
-        if (line.empty()) {
+    forEachLine(incomingRecoded ? *incomingRecoded : incoming, [&](std::string_view entry) {
+        if (entry.empty()) {
             return;
         }
-        const std::string_view entry = storedForm(line);
         if (!known.insert(entry).second) {
             ++merge.alreadyThere;
             return;

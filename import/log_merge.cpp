@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <span>
 #include <unordered_map>
 #include <utility>
@@ -28,17 +29,30 @@ struct LogLine {
 // moves what it holds, so views of it stay good.
 using MadeLines = std::deque<std::string>;
 
-std::optional<std::uint64_t> whenOf(const RawField& date, const RawField& time) {
-    const auto day = parseStoredDate(date.raw);
-    const auto clock = parseStoredTime(time.raw);
-    if (!day || !clock) {
-        return std::nullopt;
+// The date and time of records as one number that sorts as they do. Records
+// come a day at a time, so a day is read once for all its records.
+class Timeline {
+public:
+    std::optional<std::uint64_t> when(const RawField& date, const RawField& time) {
+        if (date.raw != m_date) {
+            m_date = date.raw;
+            const auto day = parseStoredDate(date.raw);
+            m_day = day ? std::optional<std::uint64_t>((day->year * 100 + day->month) * 100 + day->day)
+                        : std::nullopt;
+        }
+        const auto clock = parseStoredTime(time.raw);
+        if (!m_day || !clock) {
+            return std::nullopt;
+        }
+        constexpr std::uint64_t kSecondsOfDay = 100'000;
+        return *m_day * kSecondsOfDay +
+               static_cast<std::uint64_t>(clock->hour * 3600 + clock->minute * 60 + clock->second);
     }
-    constexpr std::uint64_t kSecondsOfDay = 100'000;
-    const auto ymd = static_cast<std::uint64_t>((day->year * 100 + day->month) * 100 + day->day);
-    return ymd * kSecondsOfDay + static_cast<std::uint64_t>(clock->hour * 3600 +
-                                                           clock->minute * 60 + clock->second);
-}
+
+private:
+    std::string_view m_date;
+    std::optional<std::uint64_t> m_day;
+};
 
 // True when the line is already what Format::line writes for its record:
 // every field quoted with no quotation mark inside, one comma between them,
@@ -63,18 +77,20 @@ bool writtenOurWay(std::string_view line, std::span<const RawField> fields) {
 }
 
 template <typename Format> std::vector<LogLine> logLines(std::string_view bytes, MadeLines& made) {
+    if (auto recoded = withEncoderCodes(bytes)) {
+        bytes = made.emplace_back(std::move(*recoded));
+    }
     std::vector<LogLine> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    Timeline timeline;
     std::uint64_t last = 0;
     forEachLine(bytes, [&](std::string_view line) {
-        if (auto recoded = withEncoderCodes(line)) {
-            line = made.emplace_back(std::move(*recoded));
-        }
         const auto fields = Format::wholeFields(line);
         if (!fields) {
             lines.push_back({line, last, false});
             return;
         }
-        last = whenOf((*fields)[Format::Date], (*fields)[Format::Time]).value_or(last);
+        last = timeline.when((*fields)[Format::Date], (*fields)[Format::Time]).value_or(last);
         if (!writtenOurWay(line, *fields)) {
             line = made.emplace_back(Format::line(Format::read(line)));
         }
@@ -83,45 +99,110 @@ template <typename Format> std::vector<LogLine> logLines(std::string_view bytes,
     return lines;
 }
 
-// The incoming lines that ours does not hold as often, counted.
+// Sorts the lines by their times; lines of the same second keep their order.
+void sortByTime(std::vector<LogLine>& lines) {
+    const auto earlier = [](const LogLine& a, const LogLine& b) { return a.when < b.when; };
+    if (std::is_sorted(lines.begin(), lines.end(), earlier)) {
+        return;
+    }
+    // Small keys with the line's place as the last part sort faster than
+    // the lines themselves, and keep the sort stable.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        order[i] = {lines[i].when, static_cast<std::uint32_t>(i)};
+    }
+    std::sort(order.begin(), order.end());
+    std::vector<LogLine> sorted;
+    sorted.reserve(lines.size());
+    for (const auto& [when, index] : order) {
+        sorted.push_back(lines[index]);
+    }
+    lines = std::move(sorted);
+}
+
+using Lines = std::span<const LogLine>;
+
+// The lines of one second: which incoming ones ours holds less often. A few
+// lines share a second, so they are counted by looking; a great many (lines
+// without a time of their own) through a table.
+class SecondsLines {
+public:
+    SecondsLines(Lines ours, Lines incoming) : m_ours(ours), m_incoming(incoming) {
+        if (ours.size() + incoming.size() > kFew) {
+            m_table = std::make_unique<Table>();
+            for (const LogLine& line : ours) {
+                ++(*m_table)[line.bytes].first;
+            }
+        }
+    }
+
+    // Whether incoming line `index` is one more than ours holds, counting
+    // the incoming lines before it.
+    bool isNew(std::size_t index) {
+        const std::string_view bytes = m_incoming[index].bytes;
+        if (m_table) {
+            auto& [inOurs, cameIn] = (*m_table)[bytes];
+            return ++cameIn > inOurs;
+        }
+        return count(m_incoming.first(index + 1), bytes) > count(m_ours, bytes);
+    }
+
+private:
+    static constexpr std::size_t kFew = 16;
+    using Table = std::unordered_map<std::string_view, std::pair<std::size_t, std::size_t>>;
+
+    static std::ptrdiff_t count(Lines lines, std::string_view bytes) {
+        return std::count_if(lines.begin(), lines.end(),
+                             [bytes](const LogLine& line) { return line.bytes == bytes; });
+    }
+
+    Lines m_ours;
+    Lines m_incoming;
+    std::unique_ptr<Table> m_table;
+};
+
+// The incoming lines that ours does not hold as often, counted, in time
+// order. Like records have like times, so both are gone through a second at
+// a time. Both must be sorted by time.
 std::vector<LogLine> newLines(const std::vector<LogLine>& ours, const std::vector<LogLine>& incoming,
                               Merge& merge) {
     std::vector<LogLine> added;
-    std::unordered_map<std::string_view, std::pair<std::uint32_t, std::uint32_t>> seen;
-    seen.reserve(ours.size());
-    for (const LogLine& line : ours) {
-        ++seen[line.bytes].first;
-    }
-    for (const LogLine& line : incoming) {
-        auto& [inOurs, inIncoming] = seen[line.bytes];
-        const bool isNew = ++inIncoming > inOurs;
-        if (isNew) {
-            added.push_back(line);
+    added.reserve(incoming.size());
+    auto ourLine = ours.begin();
+    for (auto first = incoming.begin(); first != incoming.end();) {
+        const std::uint64_t when = first->when;
+        const auto last = std::find_if(first, incoming.end(),
+                                       [when](const LogLine& line) { return line.when != when; });
+        ourLine = std::find_if(ourLine, ours.end(), [when](const LogLine& line) { return line.when >= when; });
+        const auto ourLast = std::find_if(ourLine, ours.end(),
+                                          [when](const LogLine& line) { return line.when != when; });
+        const Lines group(first, last);
+        SecondsLines second(Lines(ourLine, ourLast), group);
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            const bool isNew = second.isNew(i);
+            if (isNew) {
+                added.push_back(group[i]);
+            }
+            if (group[i].record) {
+                ++(isNew ? merge.added : merge.alreadyThere);
+            }
         }
-        if (line.record) {
-            ++(isNew ? merge.added : merge.alreadyThere);
-        }
+        first = last;
     }
     return added;
-}
-
-void sortByTime(std::vector<LogLine>& lines) {
-    const auto earlier = [](const LogLine& a, const LogLine& b) { return a.when < b.when; };
-    if (!std::is_sorted(lines.begin(), lines.end(), earlier)) {
-        std::stable_sort(lines.begin(), lines.end(), earlier);
-    }
 }
 
 template <typename Format> Merge mergeLogs(std::string_view ours, std::string_view incoming) {
     MadeLines made;
     std::vector<LogLine> kept = logLines<Format>(ours, made);
+    std::vector<LogLine> incomingLines = logLines<Format>(incoming, made);
+    sortByTime(kept);
+    sortByTime(incomingLines);
     Merge merge;
-    std::vector<LogLine> added = newLines(kept, logLines<Format>(incoming, made), merge);
+    const std::vector<LogLine> added = newLines(kept, incomingLines, merge);
     if (merge.added == 0) {
         return merge;
     }
-    sortByTime(kept);
-    sortByTime(added);
     std::vector<LogLine> all(kept.size() + added.size());
     // Ours come first among lines of the same second.
     std::merge(kept.begin(), kept.end(), added.begin(), added.end(), all.begin(),

@@ -4,6 +4,8 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cerrno>
 #include <iconv.h>
 #include <optional>
@@ -141,11 +143,23 @@ std::optional<Utf8Character> parseReference(std::string_view text) {
     return Utf8Character{value, i + 1};
 }
 
-// Lead bytes of the rows whose characters also have another code: NEC row 13
-// and the NEC-selected IBM rows (ED, EE), and part of the IBM rows (FA).
-bool hasSecondCode(unsigned char lead) {
-    return lead == 0x87 || lead == 0xED || lead == 0xEE || lead == 0xFA;
-}
+// What a byte is when a character starts with it: a character of its own,
+// the first of two bytes, or the first of two in a row whose characters also
+// have another code (NEC row 13, the NEC-selected IBM rows ED and EE, and
+// part of the IBM rows, FA).
+constexpr std::uint8_t kSingleByte = 0;
+constexpr std::uint8_t kLeadByte = 1;
+constexpr std::uint8_t kLeadOfSecondCode = 2;
+constexpr std::array<std::uint8_t, 256> kLeadKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (std::size_t byte = 0x81; byte <= 0xFC; ++byte) {
+        kinds[byte] = byte <= 0x9F || byte >= 0xE0 ? kLeadByte : kSingleByte;
+    }
+    for (const std::size_t byte : {0x87U, 0xEDU, 0xEEU, 0xFAU}) {
+        kinds[byte] = kLeadOfSecondCode;
+    }
+    return kinds;
+}();
 
 // The code the encoder writes for the character of a two-byte code; the code
 // itself when it is no character or has no other code.
@@ -279,27 +293,43 @@ std::optional<std::string> decodeCp932Name(std::string_view bytes) {
 }
 
 std::optional<std::string> withEncoderCodes(std::string_view bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t size = bytes.size();
     std::optional<std::string> changed;
-    for (std::size_t at = 0; at < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        const bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-        if (!doubleByte || at + 1 == bytes.size()) {
-            ++at;
-            continue;
+    std::size_t known = 0; // a character is known to start here
+    for (std::size_t hit = 0;; ++hit) {
+        // Such a byte is rare enough to look for first, and only where one
+        // is found are the characters before it walked through.
+        while (hit < size && kLeadKinds[data[hit]] != kLeadOfSecondCode) {
+            ++hit;
         }
-        if (hasSecondCode(lead)) {
-            const std::string_view character = bytes.substr(at, 2);
-            const std::string& written = encoderCode(character);
-            if (written != character) {
-                if (!changed) {
-                    changed.emplace(bytes);
-                }
-                changed->replace(at, 2, written);
+        if (hit + 1 >= size) {
+            return changed;
+        }
+        // A byte below 0x40 is never the second of two: a character starts
+        // right after it.
+        std::size_t at = hit;
+        while (at > known && data[at - 1] >= 0x40) {
+            --at;
+        }
+        while (at < hit) {
+            at += kLeadKinds[data[at]] == kSingleByte ? 1U : 2U;
+        }
+        known = at;
+        if (at != hit) {
+            continue; // the second byte of a character
+        }
+        const std::string_view character = bytes.substr(hit, 2);
+        const std::string& written = encoderCode(character);
+        if (written != character) {
+            if (!changed) {
+                changed.emplace(bytes);
             }
+            changed->replace(hit, 2, written);
         }
-        at += 2;
+        known = hit + 2;
+        hit = known - 1;
     }
-    return changed;
 }
 
 } // namespace wordbloom

@@ -24,6 +24,25 @@ constexpr mode_t kNewFolderMode = 0777;
     throw fileErrorFromErrno(reason, std::string(name));
 }
 
+constexpr std::size_t kCopyStep = std::size_t{1} << 24;
+
+// Copies what is left of one open file to the end of another.
+bool copyByReading(int source, int copy) {
+    std::string block(std::size_t{1} << 16, '\0');
+    for (;;) {
+        const ssize_t got = ::read(source, block.data(), block.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got == 0;
+        }
+        if (!writeAll(copy, std::string_view(block.data(), static_cast<std::size_t>(got)))) {
+            return false;
+        }
+    }
+}
+
 } // namespace
 
 bool makeNewFolder(const WorkDir& dir, std::string_view name) {
@@ -44,6 +63,36 @@ void writeNewFile(const WorkDir& dir, std::string_view name, std::string_view by
         fail(errno, name);
     }
     if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.closeChecked()) {
+        const int reason = errno;
+        ::unlink(path.c_str());
+        fail(reason, name);
+    }
+}
+
+void copyToNewFile(const WorkDir& from, std::string_view name, const WorkDir& to) {
+    const Descriptor source = openRegularFile(from.pathOf(name), name, O_RDONLY);
+    const std::filesystem::path path = to.pathOf(name);
+    Descriptor copy = openFile(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+    if (!copy.valid()) {
+        fail(errno, name);
+    }
+    // The kernel copies, without the bytes passing through here; where it
+    // cannot (across file systems on older kernels), they are read and written.
+    bool copied = true;
+    for (;;) {
+        const ssize_t done = ::copy_file_range(source.get(), nullptr, copy.get(), nullptr,
+                                               kCopyStep, 0);
+        if (done > 0) {
+            continue;
+        }
+        if (done < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL)) {
+            copied = copyByReading(source.get(), copy.get());
+        } else {
+            copied = done == 0;
+        }
+        break;
+    }
+    if (!copied || ::fsync(copy.get()) != 0 || !copy.closeChecked()) {
         const int reason = errno;
         ::unlink(path.c_str());
         fail(reason, name);

@@ -20,6 +20,10 @@ bool makeNewFolder(const WorkDir& dir, std::string_view name);
 // FileError with reason::kAlreadyThere; a failed write leaves no file.
 void writeNewFile(const WorkDir& dir, std::string_view name, std::string_view bytes);
 
+// Copies the file `name` of one folder into another under the same name, as
+// writeNewFile writes it: never over anything, durable before it returns.
+void copyToNewFile(const WorkDir& from, std::string_view name, const WorkDir& to);
+
 // Moves the file `name` of one folder to `newName` in another (or the same)
 // folder on the same disk. An entry already under the new name is left
 // alone and gives FileError with reason::kAlreadyThere.
