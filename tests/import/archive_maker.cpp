@@ -87,10 +87,14 @@ std::uint32_t crc16(const std::string& bytes) {
 } // namespace
 
 void writeArchive(const std::filesystem::path& file, ArchiveFormat format,
-                  const std::vector<ArchiveEntry>& entries) {
+                  const std::vector<ArchiveEntry>& entries, const std::string& passphrase) {
     archive* writer = archive_write_new();
     check(writer, format == ArchiveFormat::Zip ? archive_write_set_format_zip(writer)
                                                : archive_write_set_format_7zip(writer));
+    if (!passphrase.empty()) {
+        check(writer, archive_write_set_options(writer, "zip:encryption=zipcrypt"));
+        check(writer, archive_write_set_passphrase(writer, passphrase.c_str()));
+    }
     check(writer, archive_write_open_filename(writer, file.c_str()));
     for (const ArchiveEntry& entry : entries) {
         writeEntry(writer, entry);

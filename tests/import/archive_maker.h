@@ -21,8 +21,9 @@ enum class ArchiveFormat { Zip, SevenZip };
 
 // Writes the archive with libarchive's writer. A zip entry's name carries the
 // UTF-8 flag only when asked, as Windows archivers leave it off.
+// With a passphrase, a zip's entries are encrypted.
 void writeArchive(const std::filesystem::path& file, ArchiveFormat format,
-                  const std::vector<ArchiveEntry>& entries);
+                  const std::vector<ArchiveEntry>& entries, const std::string& passphrase = {});
 
 // The same file written as a level-0 LHA archive, stored without packing, as
 // LHA for Windows writes one of its Shift_JIS names.

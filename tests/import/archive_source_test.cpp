@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <clocale>
 #include <functional>
+#include <sys/stat.h>
 
 namespace wordbloom::testing {
 namespace {
@@ -169,12 +170,30 @@ TEST_F(ImportTest, HostileOrDamagedSourcesAreRefusedWholeAndWriteNothing) {
         {"damaged", bytes(damaged), startOf(reason::archiveDamaged("\x01"))},
         {"truncated", bytes(truncated), ""},
         {"not an archive", bytes("hello\r\n"), reason::kNotAnArchive},
+        {"encrypted",
+         [text](const std::filesystem::path& file) {
+             writeArchive(file, ArchiveFormat::Zip,
+                          {{"履歴.txt", text, ArchiveEntry::Kind::File, true}}, "secret");
+         },
+         reason::entryIsEncrypted("履歴.txt")},
+        {"link in a folder",
+         [](const std::filesystem::path& folder) {
+             std::filesystem::create_directory(folder);
+             std::filesystem::create_symlink("/etc/passwd", folder / "履歴.txt");
+         },
+         reason::entryIsALink("履歴.txt")},
+        {"FIFO in a folder",
+         [](const std::filesystem::path& folder) {
+             std::filesystem::create_directory(folder);
+             ::mkfifo((folder / "履歴.txt").c_str(), 0600);
+         },
+         reason::entryIsNoFile("履歴.txt")},
         {"nothing to bring", zip({{"readme.html", text}}), reason::kNothingToImport},
     };
     const auto before = contents(data.path());
     for (const Case& c : cases) {
         const std::filesystem::path file = source.path() / "in.zip";
-        std::filesystem::remove(file);
+        std::filesystem::remove_all(file);
         c.make(file);
         prompter.shown.clear();
         app().importData(file);

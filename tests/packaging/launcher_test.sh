@@ -76,6 +76,18 @@ env -u XDG_DATA_HOME HOME="$work/home2" "$work/links/wordbloom"
 check_same "$(head -n1 "$RECORD")" "$work/home2/.local/share/wordbloom" "started via link"
 check test -f "$work/home2/.local/share/wordbloom/題目.txt"
 
+section "a path given to --import is taken from where the player started"
+mkdir -p "$work/downloads"
+(cd "$work/downloads" && launch "$home" "" --import 'old data.zip' -style fusion --import=/abs x)
+check_same "$(tail -n +2 "$RECORD")" "--import
+$work/downloads/old data.zip
+-style
+fusion
+--import=/abs
+x" "relative --import made absolute, the rest as given"
+(cd "$work/downloads" && launch "$home" "" --import=sub/old)
+check_same "$(tail -n +2 "$RECORD")" "--import=$work/downloads/sub/old" "--import=PATH made absolute"
+
 section "failures are reported and the program is not started"
 touch "$work/home3"
 rm -f "$RECORD"
