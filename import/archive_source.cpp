@@ -70,10 +70,10 @@ std::vector<std::string> checkedEntry(archive* opened, archive_entry* entry, int
     const char* name = archive_entry_pathname(entry);
     if (name == nullptr) {
         // A name that does not convert is the one warning that leaves none.
-        throw ImportRefused(status == ARCHIVE_WARN
-                                ? reason::unreadableEntryName(std::to_string(index + 1) +
-                                                              " 番目のファイル")
-                                : reason::archiveDamaged(errorOf(opened)));
+        throw ImportRefused(
+            status == ARCHIVE_WARN
+                ? reason::unreadableEntryName(std::to_string(index + 1) + " 番目のファイル")
+                : reason::archiveDamaged(errorOf(opened)));
     }
     if (status != ARCHIVE_OK) {
         throw ImportRefused(reason::archiveDamaged(errorOf(opened)));
@@ -125,7 +125,8 @@ IncomingData readArchive(const std::filesystem::path& file, std::size_t fileSize
     std::vector<SourceEntry> entries;
     std::vector<std::string> contents;
     archive_entry* entry = nullptr;
-    for (int status = 0; (status = archive_read_next_header(opened.get(), &entry)) != ARCHIVE_EOF;) {
+    for (int status = 0;
+         (status = archive_read_next_header(opened.get(), &entry)) != ARCHIVE_EOF;) {
         if (status < ARCHIVE_WARN && entries.empty() && archive_format(opened.get()) == 0) {
             throw ImportRefused(reason::kNotAnArchive);
         }

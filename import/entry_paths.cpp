@@ -100,8 +100,8 @@ EntrySelection selectEntries(const std::vector<SourceEntry>& entries) {
         if (inPlace && isDataFileName(entry.parts.back())) {
             selection.chosen.push_back(i);
         } else {
-            selection.leftOut.push_back(
-                {joinedPath(entry.parts), inPlace ? reason::kNotATextFile : reason::kInsideAFolder});
+            selection.leftOut.push_back({joinedPath(entry.parts),
+                                         inPlace ? reason::kNotATextFile : reason::kInsideAFolder});
         }
     }
     return selection;

@@ -109,7 +109,8 @@ IncomingData readFolder(const std::filesystem::path& folder) {
                                   joinedPath(found[chosen].entry.parts)});
         }
     } catch (const std::filesystem::filesystem_error& error) {
-        throw ImportRefused(fileErrorFromErrno(error.code().value(), folder.string()).description());
+        throw ImportRefused(
+            fileErrorFromErrno(error.code().value(), folder.string()).description());
     } catch (const FileError& error) {
         throw ImportRefused(error.description() + "（" + error.fileName() + "）");
     }

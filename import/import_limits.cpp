@@ -9,8 +9,9 @@
 namespace wordbloom {
 
 std::size_t expansionLimit(std::size_t archiveSize) {
-    const std::size_t byRatio =
-        archiveSize > kImportCeiling / kExpansionRatio ? kImportCeiling : archiveSize * kExpansionRatio;
+    const std::size_t byRatio = archiveSize > kImportCeiling / kExpansionRatio
+                                    ? kImportCeiling
+                                    : archiveSize * kExpansionRatio;
     return std::min(kImportCeiling, std::max(kExpansionFloor, byRatio));
 }
 

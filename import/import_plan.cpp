@@ -146,7 +146,8 @@ private:
         try {
             return settingsFileBytes(readSettingsBytes(source.bytes));
         } catch (const FileError& error) {
-            leftOut.push_back({source.origin, reason::importedSettingsUnreadable(error.description())});
+            leftOut.push_back(
+                {source.origin, reason::importedSettingsUnreadable(error.description())});
         }
         return std::nullopt;
     }
@@ -176,8 +177,8 @@ DataFileName dataFileName(std::string_view name) {
 }
 
 bool ImportPlan::needsBackup() const {
-    return !setAside.empty() ||
-           std::any_of(changes.begin(), changes.end(), [](const FileChange& c) { return c.existed; });
+    return !setAside.empty() || std::any_of(changes.begin(), changes.end(),
+                                            [](const FileChange& c) { return c.existed; });
 }
 
 ImportPlan planImport(const WorkDir& dir, const IncomingData& incoming) {

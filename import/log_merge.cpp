@@ -37,8 +37,9 @@ public:
         if (date.raw != m_date) {
             m_date = date.raw;
             const auto day = parseStoredDate(date.raw);
-            m_day = day ? std::optional<std::uint64_t>((day->year * 100 + day->month) * 100 + day->day)
-                        : std::nullopt;
+            m_day =
+                day ? std::optional<std::uint64_t>((day->year * 100 + day->month) * 100 + day->day)
+                    : std::nullopt;
         }
         const auto clock = parseStoredTime(time.raw);
         if (!m_day || !clock) {
@@ -164,8 +165,8 @@ private:
 // The incoming lines that ours does not hold as often, counted, in time
 // order. Like records have like times, so both are gone through a second at
 // a time. Both must be sorted by time.
-std::vector<LogLine> newLines(const std::vector<LogLine>& ours, const std::vector<LogLine>& incoming,
-                              Merge& merge) {
+std::vector<LogLine> newLines(const std::vector<LogLine>& ours,
+                              const std::vector<LogLine>& incoming, Merge& merge) {
     std::vector<LogLine> added;
     added.reserve(incoming.size());
     auto ourLine = ours.begin();
@@ -173,9 +174,10 @@ std::vector<LogLine> newLines(const std::vector<LogLine>& ours, const std::vecto
         const std::uint64_t when = first->when;
         const auto last = std::find_if(first, incoming.end(),
                                        [when](const LogLine& line) { return line.when != when; });
-        ourLine = std::find_if(ourLine, ours.end(), [when](const LogLine& line) { return line.when >= when; });
-        const auto ourLast = std::find_if(ourLine, ours.end(),
-                                          [when](const LogLine& line) { return line.when != when; });
+        ourLine = std::find_if(ourLine, ours.end(),
+                               [when](const LogLine& line) { return line.when >= when; });
+        const auto ourLast = std::find_if(
+            ourLine, ours.end(), [when](const LogLine& line) { return line.when != when; });
         const Lines group(first, last);
         SecondsLines second(Lines(ourLine, ourLast), group);
         for (std::size_t i = 0; i < group.size(); ++i) {

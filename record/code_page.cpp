@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 #include <optional>
 #include <stdexcept>
@@ -281,11 +281,10 @@ std::string decodeHandEditedText(std::string_view bytes) {
 
 std::optional<std::string> decodeCp932Name(std::string_view bytes) {
     bool readable = true;
-    std::string name =
-        convert(fromCp932(), bytes, [&readable](std::string_view, std::string&) {
-            readable = false;
-            return std::size_t{1};
-        });
+    std::string name = convert(fromCp932(), bytes, [&readable](std::string_view, std::string&) {
+        readable = false;
+        return std::size_t{1};
+    });
     if (!readable) {
         return std::nullopt;
     }

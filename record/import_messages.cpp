@@ -67,7 +67,8 @@ Message importPreviewMessage(const ImportPreview& preview) {
     text += tallyLine("既存の連想", preview.knownAnswers);
     text += "\n" + inlineList("変わるファイル", preview.changedFiles);
     text += inlineList("新しくできるファイル", preview.newFiles);
-    text += inlineList("題目.txt にないお題（ファイルだけ取り込みます）", preview.topicsOutsideList);
+    text +=
+        inlineList("題目.txt にないお題（ファイルだけ取り込みます）", preview.topicsOutsideList);
     text += bulletList("取り込まないもの", preview.leftOut);
     text += "\n";
     text += preview.backupFolder.empty()
@@ -81,14 +82,15 @@ Message importPreviewMessage(const ImportPreview& preview) {
 }
 
 Message nothingToImportMessage(const ImportPreview& preview) {
-    return importBox(sourceLine(preview) + "のデータは、すべてすでにあります。何も変えていません。\n" +
+    return importBox(sourceLine(preview) +
+                         "のデータは、すべてすでにあります。何も変えていません。\n" +
                          bulletList("\n取り込まないもの", preview.leftOut),
                      MessageIcon::Information);
 }
 
 Message importRefusedMessage(std::string_view source, std::string_view why) {
-    return importBox("「" + elideForMessage(source) + "」は取り込めません。\n\n" + std::string(why) +
-                         "\n\n何も書き込んでいません。",
+    return importBox("「" + elideForMessage(source) + "」は取り込めません。\n\n" +
+                         std::string(why) + "\n\n何も書き込んでいません。",
                      MessageIcon::Critical);
 }
 

@@ -59,7 +59,8 @@ inline constexpr const char* kReadTopicHistory = "お題の履歴を読み込め
 inline constexpr const char* kClearTopicData = "お題のデータをクリアできませんでした。";
 inline constexpr const char* kReadProgress = "成績を読み込めませんでした。";
 inline constexpr const char* kAnyFile = "ファイルを扱えませんでした。";
-inline constexpr const char* kReadForImport = "取り込むためにデータのファイルを読めませんでした。何も書き込んでいません。";
+inline constexpr const char* kReadForImport =
+    "取り込むためにデータのファイルを読めませんでした。何も書き込んでいません。";
 inline constexpr const char* kRenameMisnamedFiles =
     "ファイルの名前を直せませんでした。直せなかったファイルはそのままです。";
 } // namespace failed
@@ -84,8 +85,8 @@ struct ImportPreview {
     std::string source; // the folder or archive, as the player named it
     Tally games;
     Tally topics;
-    Tally answers;      // records of the topics' answer logs
-    Tally knownAnswers; // entries of the topics' association lists
+    Tally answers;                         // records of the topics' answer logs
+    Tally knownAnswers;                    // entries of the topics' association lists
     std::vector<std::string> changedFiles; // files there now that change
     std::vector<std::string> newFiles;     // files the import makes
     std::vector<std::string> leftOut;      // each "<entry>（<why>）"
@@ -110,8 +111,8 @@ std::string importStoppedText(std::string_view backupFolder);
 // The box at start-up for data files whose names are still Shift_JIS bytes.
 // Its buttons are 名前を直す (the default) and そのままにする.
 struct MisnamedFilesOffer {
-    std::vector<std::string> renamed; // names the files get
-    std::vector<std::string> merged;  // names that exist already: the contents are merged
+    std::vector<std::string> renamed;   // names the files get
+    std::vector<std::string> merged;    // names that exist already: the contents are merged
     std::vector<std::string> leftAlone; // each "<name>（<why>）"
     std::string backupFolder;           // empty when no file there now changes
 };

@@ -80,8 +80,8 @@ void copyToNewFile(const WorkDir& from, std::string_view name, const WorkDir& to
     // cannot (across file systems on older kernels), they are read and written.
     bool copied = true;
     for (;;) {
-        const ssize_t done = ::copy_file_range(source.get(), nullptr, copy.get(), nullptr,
-                                               kCopyStep, 0);
+        const ssize_t done =
+            ::copy_file_range(source.get(), nullptr, copy.get(), nullptr, kCopyStep, 0);
         if (done > 0) {
             continue;
         }

@@ -16,8 +16,8 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>

@@ -103,7 +103,8 @@ void writeArchive(const std::filesystem::path& file, ArchiveFormat format,
     archive_write_free(writer);
 }
 
-void writeLzh(const std::filesystem::path& file, const std::string& name, const std::string& bytes) {
+void writeLzh(const std::filesystem::path& file, const std::string& name,
+              const std::string& bytes) {
     std::string header = "-lh0-";
     putLittleEndian(header, static_cast<std::uint32_t>(bytes.size()), 4); // packed size
     putLittleEndian(header, static_cast<std::uint32_t>(bytes.size()), 4); // original size

@@ -153,18 +153,23 @@ TEST_F(ImportTest, HostileOrDamagedSourcesAreRefusedWholeAndWriteNothing) {
         };
     };
     const auto bytes = [this](std::string content) {
-        return [this, content](const std::filesystem::path& file) { source.write(file.filename().string(), content); };
+        return [this, content](const std::filesystem::path& file) {
+            source.write(file.filename().string(), content);
+        };
     };
     const Case cases[] = {
-        {"../", zip({{"履歴.txt", text}, {"../x.txt", text}}), reason::entryOutsideTheFolder("../x.txt")},
+        {"../", zip({{"履歴.txt", text}, {"../x.txt", text}}),
+         reason::entryOutsideTheFolder("../x.txt")},
         {"absolute", zip({{"/tmp/x.txt", text}}), reason::entryOutsideTheFolder("/tmp/x.txt")},
         {"drive", zip({{"C:\\x.txt", text}}), startOf(reason::entryOutsideTheFolder("\x01"))},
-        {"inner ..", zip({{"a/../../x.txt", text}}), reason::entryOutsideTheFolder("a/../../x.txt")},
+        {"inner ..", zip({{"a/../../x.txt", text}}),
+         reason::entryOutsideTheFolder("a/../../x.txt")},
         {"link", zip({{"履歴.txt", "", ArchiveEntry::Kind::SymbolicLink, true, "/etc/passwd"}}),
          reason::entryIsALink("履歴.txt")},
         {"bomb", zip({{"履歴.txt", std::string(17 * 1024 * 1024, '\0')}}),
          reason::importTooLarge(16 * 1024 * 1024)},
-        {"unreadable name", zip({{"\x80\xFF.txt", text}}), startOf(reason::unreadableEntryName("\x01"))},
+        {"unreadable name", zip({{"\x80\xFF.txt", text}}),
+         startOf(reason::unreadableEntryName("\x01"))},
         {"flagged name not UTF-8", zip({{"\xE8\xA1.txt", text, ArchiveEntry::Kind::File, true}}),
          startOf(reason::unreadableEntryName("\x01"))},
         {"damaged", bytes(damaged), startOf(reason::archiveDamaged("\x01"))},

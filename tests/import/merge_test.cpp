@@ -61,7 +61,8 @@ TEST_F(ImportTest, AnImportIntoAPlayedFolderMergesEveryFileByteForByte) {
         }
     }
     // The same import again finds everything there.
-    EXPECT_FALSE(planImport(WorkDir(data.path()), readIncomingData(source.path())).changesAnything());
+    EXPECT_FALSE(
+        planImport(WorkDir(data.path()), readIncomingData(source.path())).changesAnything());
 }
 
 // The settings that come in take the place of ours only while our play

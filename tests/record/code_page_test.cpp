@@ -78,12 +78,12 @@ TEST(CodePage, CharactersWithTwoCodesTakeTheEncodersCode) {
         std::optional<std::string> expected;
     };
     const Case cases[] = {
-        {"\xED\x40", "\xFA\x5C"},                        // 纊, NEC-selected IBM row
+        {"\xED\x40", "\xFA\x5C"},                             // 纊, NEC-selected IBM row
         {"a,\x87\x9A\r\n\xEE\xEF", "a,\x81\xE6\r\n\xFA\x40"}, // ∵ of NEC row 13, ⅰ
-        {"\xFA\x5C\x87\x40", std::nullopt},              // 纊 and ① as the encoder writes them
-        {"\x82\xED\x82\xED", std::nullopt},              // わわ: ED only as a second byte
-        {"\x95\x5C\xED", std::nullopt},                   // a lone first byte at the end
-        {"\xED\x20", std::nullopt},                        // no character
+        {"\xFA\x5C\x87\x40", std::nullopt}, // 纊 and ① as the encoder writes them
+        {"\x82\xED\x82\xED", std::nullopt}, // わわ: ED only as a second byte
+        {"\x95\x5C\xED", std::nullopt},     // a lone first byte at the end
+        {"\xED\x20", std::nullopt},         // no character
     };
     for (const Case& c : cases) {
         EXPECT_EQ(withEncoderCodes(c.bytes), c.expected) << ::testing::PrintToString(c.bytes);

@@ -3,6 +3,7 @@
 #include "record/messages.h"
 #include "window/flex_grid.h"
 #include "window/fonts.h"
+#include "window/start_up_import.h"
 #include "window_session.h"
 
 #include <QMimeData>
@@ -33,13 +34,15 @@ private slots:
     void initTestCase() { installFontSubstitutions(); }
     void aDroppedFolderComesInAfterThePreviewAndShows();
     void aDropDuringAGameIsRefused();
+    void importIsAskedForOnTheCommandLine();
 };
 
 void ImportWindowTest::aDroppedFolderComesInAfterThePreviewAndShows() {
     Session session;
     TempDir old;
-    const std::string history = cp932(R"("2023/12/01","20:00:00","好きな色",3,1,1,1,6,"0.10/秒","60秒")"
-                                       "\r\n");
+    const std::string history =
+        cp932(R"("2023/12/01","20:00:00","好きな色",3,1,1,1,6,"0.10/秒","60秒")"
+              "\r\n");
     old.write("履歴.txt", history);
     session.open();
     const auto preview = pressInNextBox(Qt::Key_Return);
@@ -64,6 +67,18 @@ void ImportWindowTest::aDropDuringAGameIsRefused() {
     QTRY_COMPARE(refusal->text, QString::fromStdString(importDuringGameMessage().text));
     QCOMPARE(session.folder.read("履歴.txt"), std::string());
     QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 1U);
+}
+
+void ImportWindowTest::importIsAskedForOnTheCommandLine() {
+    const auto path = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("wordbloom"));
+        return importArgument(arguments);
+    };
+    QCOMPARE(path({}), std::nullopt);
+    QCOMPARE(path({QStringLiteral("-style"), QStringLiteral("--import")}), QString());
+    QCOMPARE(path({QStringLiteral("--import"), QStringLiteral("/a b.zip")}),
+             QStringLiteral("/a b.zip"));
+    QCOMPARE(path({QStringLiteral("--import=/x")}), QStringLiteral("/x"));
 }
 
 QTEST_MAIN(ImportWindowTest)
