@@ -90,6 +90,7 @@ IncomingData readFolder(const std::filesystem::path& folder) {
             listFolder(folder, root.name, root.entry.parts, found);
         }
         std::vector<SourceEntry> entries;
+        entries.reserve(found.size());
         for (const FoundEntry& item : found) {
             entries.push_back(item.entry);
         }

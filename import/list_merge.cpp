@@ -86,7 +86,7 @@ TopicListMerge mergeTopicLists(std::string_view ours, std::string_view incoming)
             result.refused.push_back({kTopicListFileName, candidate + refusal->reason});
             return;
         }
-        const std::string& topic = std::get<std::string>(checked);
+        const auto& topic = std::get<std::string>(checked);
         if (topic.empty()) {
             return;
         }

@@ -165,8 +165,8 @@ std::string unreadableEntryName(std::string_view shown) {
 }
 
 std::string importTooLarge(std::size_t limitBytes) {
-    return "展開すると大きくなりすぎます（" + std::to_string(limitBytes / (1024 * 1024)) +
-           " MiB まで）。";
+    return "展開すると大きくなりすぎます（" +
+           std::to_string(limitBytes / (std::size_t{1024} * 1024)) + " MiB まで）。";
 }
 
 std::string tooManyEntries(std::size_t limit) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/import_limits.h"
 #include "import/import_source.h"
 #include "import_fixture.h"
 #include "record/messages.h"
@@ -147,12 +148,12 @@ TEST_F(ImportTest, HostileOrDamagedSourcesAreRefusedWholeAndWriteNothing) {
         std::function<void(const std::filesystem::path&)> make;
         std::string why; // the reason, or its start
     };
-    const auto zip = [](Entries entries) {
+    const auto zip = [](const Entries& entries) {
         return [entries](const std::filesystem::path& file) {
             writeArchive(file, ArchiveFormat::Zip, entries);
         };
     };
-    const auto bytes = [this](std::string content) {
+    const auto bytes = [this](const std::string& content) {
         return [this, content](const std::filesystem::path& file) {
             source.write(file.filename().string(), content);
         };
@@ -166,8 +167,8 @@ TEST_F(ImportTest, HostileOrDamagedSourcesAreRefusedWholeAndWriteNothing) {
          reason::entryOutsideTheFolder("a/../../x.txt")},
         {"link", zip({{"履歴.txt", "", ArchiveEntry::Kind::SymbolicLink, true, "/etc/passwd"}}),
          reason::entryIsALink("履歴.txt")},
-        {"bomb", zip({{"履歴.txt", std::string(17 * 1024 * 1024, '\0')}}),
-         reason::importTooLarge(16 * 1024 * 1024)},
+        {"bomb", zip({{"履歴.txt", std::string(17 * kMiB, '\0')}}),
+         reason::importTooLarge(16 * kMiB)},
         {"unreadable name", zip({{"\x80\xFF.txt", text}}),
          startOf(reason::unreadableEntryName("\x01"))},
         {"flagged name not UTF-8", zip({{"\xE8\xA1.txt", text, ArchiveEntry::Kind::File, true}}),

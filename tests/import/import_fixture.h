@@ -63,11 +63,11 @@ private:
 
 // A play history record and an answer log record as the game writes them.
 inline std::string game(const char* date, const char* time, const char* topic) {
-    return cp932(std::string("\"") + date + "\",\"" + time + "\",\"" + topic +
-                 "\",3,1,1,1,6,\"0.10/秒\",\"60秒\"\r\n");
+    return cp932(std::string("\"") + date + R"(",")" + time + R"(",")" + topic +
+                 R"(",3,1,1,1,6,"0.10/秒","60秒")" + "\r\n");
 }
 inline std::string answer(const char* date, const char* time, const char* text) {
-    return cp932(std::string("\"") + date + "\",\"" + time + "\",\"001\",\"" + text + "\"\r\n");
+    return cp932(std::string("\"") + date + R"(",")" + time + R"(","001",")" + text + "\"\r\n");
 }
 
 } // namespace wordbloom::testing
