@@ -65,7 +65,7 @@ public:
     void forgetKnownAnswers();
     // The topic list after the files changed: the topics to draw from, and
     // the shown topic's known answers read again when it has a list. The
-    // shown topic stays.
+    // shown topic stays; with none shown, the first topic is.
     void takeTopicList(std::vector<std::string> topics);
 
     const GameState& state() const { return m_state; }

@@ -83,7 +83,7 @@ Message importPreviewMessage(const ImportPreview& preview) {
 
 Message nothingToImportMessage(const ImportPreview& preview) {
     return importBox(sourceLine(preview) +
-                         "のデータは、すべてすでにあります。何も変えていません。\n" +
+                         "には、取り込む新しいデータがありません。何も変えていません。\n" +
                          bulletList("\n取り込まないもの", preview.leftOut),
                      MessageIcon::Information);
 }
