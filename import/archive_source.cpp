@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "archive_library.h"
 #include "entry_paths.h"
 #include "import_limits.h"
 #include "import_source.h"
 #include "record/messages.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <clocale>
 #include <memory>
 
@@ -39,25 +38,25 @@ private:
 };
 
 struct ArchiveFree {
-    void operator()(archive* opened) const { archive_read_free(opened); }
+    void operator()(archive* opened) const { archiveLibrary().readFree(opened); }
 };
 using Archive = std::unique_ptr<archive, ArchiveFree>;
 
 std::string errorOf(archive* opened) {
-    const char* text = archive_error_string(opened);
+    const char* text = archiveLibrary().errorString(opened);
     return text != nullptr ? text : "?";
 }
 
-Archive openArchive(const std::filesystem::path& file) {
-    Archive opened(archive_read_new());
-    archive_read_support_format_zip(opened.get());
-    archive_read_support_format_7zip(opened.get());
-    archive_read_support_format_lha(opened.get());
+Archive openArchive(const ArchiveLibrary& library, const std::filesystem::path& file) {
+    Archive opened(library.readNew());
+    library.supportZip(opened.get());
+    library.support7zip(opened.get());
+    library.supportLha(opened.get());
     // An entry without the UTF-8 flag holds its name in code page 932, as
     // Windows writes it; one with the flag in UTF-8.
-    archive_read_set_format_option(opened.get(), "zip", "hdrcharset", "CP932");
-    archive_read_set_format_option(opened.get(), "lha", "hdrcharset", "CP932");
-    if (archive_read_open_filename(opened.get(), file.c_str(), kBlockSize) != ARCHIVE_OK) {
+    library.setFormatOption(opened.get(), "zip", "hdrcharset", "CP932");
+    library.setFormatOption(opened.get(), "lha", "hdrcharset", "CP932");
+    if (library.openFilename(opened.get(), file.c_str(), kBlockSize) != ARCHIVE_OK) {
         throw ImportRefused(reason::kNotAnArchive);
     }
     return opened;
@@ -67,7 +66,8 @@ Archive openArchive(const std::filesystem::path& file) {
 // folder that stays inside.
 std::vector<std::string> checkedEntry(archive* opened, archive_entry* entry, int status,
                                       std::size_t index) {
-    const char* name = archive_entry_pathname(entry);
+    const ArchiveLibrary& library = archiveLibrary();
+    const char* name = library.pathname(entry);
     if (name == nullptr) {
         // A name that does not convert is the one warning that leaves none.
         throw ImportRefused(
@@ -79,14 +79,14 @@ std::vector<std::string> checkedEntry(archive* opened, archive_entry* entry, int
         throw ImportRefused(reason::archiveDamaged(errorOf(opened)));
     }
     std::vector<std::string> parts = entryPathParts(name);
-    const auto type = archive_entry_filetype(entry);
-    if (type == AE_IFLNK || archive_entry_hardlink(entry) != nullptr) {
+    const auto type = library.filetype(entry);
+    if (type == AE_IFLNK || library.hardlink(entry) != nullptr) {
         throw ImportRefused(reason::entryIsALink(name));
     }
     if (type != AE_IFREG && type != AE_IFDIR) {
         throw ImportRefused(reason::entryIsNoFile(name));
     }
-    if (archive_entry_is_encrypted(entry) != 0) {
+    if (library.isEncrypted(entry) != 0) {
         throw ImportRefused(reason::entryIsEncrypted(name));
     }
     return parts;
@@ -98,7 +98,7 @@ std::string readData(archive* opened, ReadBudget& budget, bool keep) {
     std::string data;
     const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     for (;;) {
-        const la_ssize_t got = archive_read_data(opened, block.get(), kBlockSize);
+        const la_ssize_t got = archiveLibrary().readData(opened, block.get(), kBlockSize);
         if (got < 0) {
             throw ImportRefused(reason::archiveDamaged(errorOf(opened)));
         }
@@ -119,22 +119,22 @@ bool mayBeChosen(const SourceEntry& entry) {
 } // namespace
 
 IncomingData readArchive(const std::filesystem::path& file, std::size_t fileSize) {
+    const ArchiveLibrary& library = archiveLibrary();
     const Utf8Names utf8;
-    const Archive opened = openArchive(file);
+    const Archive opened = openArchive(library, file);
     ReadBudget budget(expansionLimit(fileSize));
     std::vector<SourceEntry> entries;
     std::vector<std::string> contents;
     archive_entry* entry = nullptr;
-    for (int status = 0;
-         (status = archive_read_next_header(opened.get(), &entry)) != ARCHIVE_EOF;) {
-        if (status < ARCHIVE_WARN && entries.empty() && archive_format(opened.get()) == 0) {
+    for (int status = 0; (status = library.nextHeader(opened.get(), &entry)) != ARCHIVE_EOF;) {
+        if (status < ARCHIVE_WARN && entries.empty() && library.format(opened.get()) == 0) {
             throw ImportRefused(reason::kNotAnArchive);
         }
         if (entries.size() == kEntryLimit) {
             throw ImportRefused(reason::tooManyEntries(kEntryLimit));
         }
         SourceEntry found{checkedEntry(opened.get(), entry, status, entries.size()),
-                          archive_entry_filetype(entry) == AE_IFREG};
+                          library.filetype(entry) == AE_IFREG};
         if (found.parts.empty()) {
             found.isFile = false;
         }

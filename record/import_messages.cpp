@@ -65,7 +65,9 @@ Message importPreviewMessage(const ImportPreview& preview) {
     text += tallyLine("お題", preview.topics);
     text += tallyLine("答え", preview.answers);
     text += tallyLine("既存の連想", preview.knownAnswers);
-    text += "\n" + inlineList("変わるファイル", preview.changedFiles);
+    // Appended one by one: GCC 12 warns wrongly about "…" + string at -O3.
+    text += "\n";
+    text += inlineList("変わるファイル", preview.changedFiles);
     text += inlineList("新しくできるファイル", preview.newFiles);
     text +=
         inlineList("題目.txt にないお題（ファイルだけ取り込みます）", preview.topicsOutsideList);
@@ -171,6 +173,11 @@ std::string importTooLarge(std::size_t limitBytes) {
 
 std::string tooManyEntries(std::size_t limit) {
     return "ファイルが多すぎます（" + std::to_string(limit) + " 個まで）。";
+}
+
+std::string archiveLibraryMissing(std::string_view what) {
+    return "アーカイブを読むためのライブラリ libarchive が見つかりません（" + std::string(what) +
+           "）。フォルダーからなら取り込めます。";
 }
 
 std::string archiveDamaged(std::string_view detail) {

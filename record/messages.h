@@ -176,6 +176,7 @@ std::string unreadableEntryName(std::string_view shown);
 std::string importTooLarge(std::size_t limitBytes);
 std::string tooManyEntries(std::size_t limit);
 std::string archiveDamaged(std::string_view detail);
+std::string archiveLibraryMissing(std::string_view what);
 
 // The error as the exception's own text: "エラー <n>: 「<file>」 <description>".
 std::string fileErrorSummary(ErrorNumber number, std::string_view fileName,
