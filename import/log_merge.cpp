@@ -194,6 +194,30 @@ std::vector<LogLine> newLines(const std::vector<LogLine>& ours,
     return added;
 }
 
+// Both sorted lines as one text, ours first among lines of the same
+// second, each line ended by CR LF.
+std::string joinedInTimeOrder(const std::vector<LogLine>& ours, const std::vector<LogLine>& added) {
+    std::size_t size = 0;
+    for (const auto* lines : {&ours, &added}) {
+        for (const LogLine& line : *lines) {
+            size += line.bytes.size() + 2;
+        }
+    }
+    std::string bytes;
+    bytes.reserve(size);
+    auto ourLine = ours.begin();
+    for (const LogLine& next : added) {
+        for (; ourLine != ours.end() && ourLine->when <= next.when; ++ourLine) {
+            bytes.append(ourLine->bytes).append("\r\n");
+        }
+        bytes.append(next.bytes).append("\r\n");
+    }
+    for (; ourLine != ours.end(); ++ourLine) {
+        bytes.append(ourLine->bytes).append("\r\n");
+    }
+    return bytes;
+}
+
 template <typename Format> Merge mergeLogs(std::string_view ours, std::string_view incoming) {
     MadeLines made;
     std::vector<LogLine> kept = logLines<Format>(ours, made);
@@ -205,20 +229,7 @@ template <typename Format> Merge mergeLogs(std::string_view ours, std::string_vi
     if (merge.added == 0) {
         return merge;
     }
-    std::vector<LogLine> all(kept.size() + added.size());
-    // Ours come first among lines of the same second.
-    std::merge(kept.begin(), kept.end(), added.begin(), added.end(), all.begin(),
-               [](const LogLine& a, const LogLine& b) { return a.when < b.when; });
-    std::size_t size = 0;
-    for (const LogLine& line : all) {
-        size += line.bytes.size() + 2;
-    }
-    std::string& bytes = merge.bytes.emplace();
-    bytes.reserve(size);
-    for (const LogLine& line : all) {
-        bytes.append(line.bytes);
-        bytes.append("\r\n");
-    }
+    merge.bytes = joinedInTimeOrder(kept, added);
     return merge;
 }
 
