@@ -7,6 +7,7 @@
 #include "record/topic_files.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -33,15 +34,15 @@ using MadeLines = std::deque<std::string>;
 // come a day at a time, so a day is read once for all its records.
 class Timeline {
 public:
-    std::optional<std::uint64_t> when(const RawField& date, const RawField& time) {
-        if (date.raw != m_date) {
-            m_date = date.raw;
-            const auto day = parseStoredDate(date.raw);
+    std::optional<std::uint64_t> when(std::string_view date, std::string_view time) {
+        if (date != m_date) {
+            m_date = date;
+            const auto day = parseStoredDate(date);
             m_day =
                 day ? std::optional<std::uint64_t>((day->year * 100 + day->month) * 100 + day->day)
                     : std::nullopt;
         }
-        const auto clock = parseStoredTime(time.raw);
+        const auto clock = parseStoredTime(time);
         if (!m_day || !clock) {
             return std::nullopt;
         }
@@ -77,6 +78,35 @@ bool writtenOurWay(std::string_view line, std::span<const RawField> fields) {
     return at == line.size();
 }
 
+// Formats whose writer quotes every field, as the answer log's does.
+template <typename Format> constexpr bool kWritesOnlyText = false;
+template <> constexpr bool kWritesOnlyText<AnswerLogFormat> = true;
+
+// The fields of a line that is exactly N quoted fields with no quotation mark
+// inside, joined by single commas: a record as such a writer writes it. Such
+// a line is whole and needs no copy; nothing for any other line.
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> plainQuotedFields(std::string_view line) {
+    std::array<std::string_view, N> fields;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        if ((i > 0 && (at >= line.size() || line[at++] != ',')) || at >= line.size() ||
+            line[at] != '"') {
+            return std::nullopt;
+        }
+        const std::size_t close = line.find('"', at + 1);
+        if (close == std::string_view::npos) {
+            return std::nullopt;
+        }
+        fields[i] = line.substr(at + 1, close - at - 1);
+        at = close + 1;
+    }
+    if (at != line.size()) {
+        return std::nullopt;
+    }
+    return fields;
+}
+
 template <typename Format> std::vector<LogLine> logLines(std::string_view bytes, MadeLines& made) {
     if (auto recoded = withEncoderCodes(bytes)) {
         bytes = made.emplace_back(std::move(*recoded));
@@ -86,12 +116,20 @@ template <typename Format> std::vector<LogLine> logLines(std::string_view bytes,
     Timeline timeline;
     std::uint64_t last = 0;
     forEachLine(bytes, [&](std::string_view line) {
+        if constexpr (kWritesOnlyText<Format>) {
+            if (const auto plain = plainQuotedFields<Format::FieldCount>(line)) {
+                last = timeline.when((*plain)[Format::Date], (*plain)[Format::Time]).value_or(last);
+                lines.push_back({line, last, true});
+                return;
+            }
+        }
         const auto fields = Format::wholeFields(line);
         if (!fields) {
             lines.push_back({line, last, false});
             return;
         }
-        last = timeline.when((*fields)[Format::Date], (*fields)[Format::Time]).value_or(last);
+        last =
+            timeline.when((*fields)[Format::Date].raw, (*fields)[Format::Time].raw).value_or(last);
         if (!writtenOurWay(line, *fields)) {
             line = made.emplace_back(Format::line(Format::read(line)));
         }

@@ -55,20 +55,6 @@ bool makeNewFolder(const WorkDir& dir, std::string_view name) {
     return false;
 }
 
-void writeNewFile(const WorkDir& dir, std::string_view name, std::string_view bytes) {
-    const std::filesystem::path path = dir.pathOf(name);
-    // Exclusive: neither a file nor a link standing under the name is opened.
-    Descriptor file = openFile(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
-    if (!file.valid()) {
-        fail(errno, name);
-    }
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.closeChecked()) {
-        const int reason = errno;
-        ::unlink(path.c_str());
-        fail(reason, name);
-    }
-}
-
 void copyToNewFile(const WorkDir& from, std::string_view name, const WorkDir& to) {
     const Descriptor source = openRegularFile(from.pathOf(name), name, O_RDONLY);
     const std::filesystem::path path = to.pathOf(name);

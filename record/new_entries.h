@@ -15,13 +15,10 @@ namespace wordbloom {
 // when a file, folder or link is already under that name.
 bool makeNewFolder(const WorkDir& dir, std::string_view name);
 
-// Writes a file that must not exist yet, and makes it durable before it
-// returns. A file or link already under that name is left alone and gives
-// FileError with reason::kAlreadyThere; a failed write leaves no file.
-void writeNewFile(const WorkDir& dir, std::string_view name, std::string_view bytes);
-
-// Copies the file `name` of one folder into another under the same name, as
-// writeNewFile writes it: never over anything, durable before it returns.
+// Copies the file `name` of one folder into another under the same name, and
+// makes the copy durable before it returns. A file or link already under that
+// name is left alone and gives FileError with reason::kAlreadyThere; a failed
+// copy leaves no file.
 void copyToNewFile(const WorkDir& from, std::string_view name, const WorkDir& to);
 
 // Moves the file `name` of one folder to `newName` in another (or the same)
