@@ -32,6 +32,8 @@ std::vector<RatioLine> lines(const std::map<std::string, Best>& best) {
                   "panel/show_topic_history", "floor/topic_files", 4.0),
         timeRatio(best, "Progress charts: 32,766 games and a topic's 1,000,000 answers",
                   "charts/progress", "read/chart_files", 1.5),
+        timeRatio(best, "Import: 32,766 games and 1,000,000 answers into a folder holding half",
+                  "import/played_folder", "read/import_files", 3.0),
         memoryRatio(best, "Peak memory at start-up: 32,766 games minus empty, vs data read",
                     "start/32766_games", "start/empty_history", "data_read", 3.0),
     };

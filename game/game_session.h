@@ -63,6 +63,10 @@ public:
     void takeTopic(const std::string& topic);
     // The known answers on the panel go, as after their topic was cleared.
     void forgetKnownAnswers();
+    // The topic list after the files changed: the topics to draw from, and
+    // the shown topic's known answers read again when it has a list. The
+    // shown topic stays; with none shown, the first topic is.
+    void takeTopicList(std::vector<std::string> topics);
 
     const GameState& state() const { return m_state; }
     const std::vector<std::string>& topics() const { return m_topics; }

@@ -96,6 +96,21 @@ void GameSession::takeTopic(const std::string& shown) {
     }
 }
 
+void GameSession::takeTopicList(std::vector<std::string> topics) {
+    m_topics = std::move(topics);
+    m_view.setTopicList(m_topics);
+    if (m_view.shownTopic().empty() && !m_topics.empty()) {
+        m_view.showTopic(m_topics.front());
+    }
+    auto shown = checkTopic(m_view.shownTopic());
+    const auto* topic = std::get_if<std::string>(&shown);
+    // Reading the list makes it when it is missing: a topic never played
+    // keeps no files.
+    if (topic != nullptr && m_dir.exists(associationListFileName(*topic))) {
+        loadKnownAnswers(*topic);
+    }
+}
+
 void GameSession::forgetKnownAnswers() {
     m_associations.clear();
     m_view.showKnownAnswers(m_associations);

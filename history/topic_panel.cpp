@@ -41,6 +41,12 @@ void TopicPanel::pickTopic() {
     }
 }
 
+void TopicPanel::showAgain() {
+    if (m_open) {
+        pickTopic();
+    }
+}
+
 bool TopicPanel::close() {
     hide();
     return m_content.associations().empty();

@@ -25,6 +25,9 @@ public:
     void open(const std::string& topic);
     // The panel's topic box was picked from: the panel shows that topic.
     void pickTopic();
+    // While the panel is open, it reads its topic's files again (after they
+    // changed).
+    void showAgain();
     // Hides the panel. True when the panel showed no known answers, so that
     // the game panel forgets the ones it shows, as after a clearing.
     bool close();

@@ -21,7 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the program's own links; the font is the one the
 # window is drawn with, which no library pulls in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# libarchive is loaded only when an archive is imported, so the shared
+# library dependencies do not show it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libarchive13")
 # Without Qt's Wayland plugin the game still runs on a Wayland desktop, through
 # XWayland; with it, natively.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

@@ -14,6 +14,8 @@ namespace wordbloom {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {
@@ -223,10 +225,9 @@ std::string roundTripForm(std::string_view utf8) {
     return decodeCp932(encodeCp932(utf8));
 }
 
-std::string decodeHandEditedText(std::string_view bytes) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+bool readsAsUtf8(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) {
-        return sanitizeUtf8(bytes.substr(kByteOrderMark.size()));
+        return true;
     }
     // Two-byte UTF-8 sequences also occur in Shift_JIS text: half-width
     // katakana such as ﾃｽ are the bytes C3 BD. Every kana and kanji takes three
@@ -234,10 +235,15 @@ std::string decodeHandEditedText(std::string_view bytes) {
     // that holds one is taken for UTF-8.
     constexpr std::size_t kKanaLength = 3;
     std::size_t longest = 0;
-    if (isWellFormedUtf8(bytes, longest) && longest >= kKanaLength) {
-        return std::string(bytes);
-    }
-    return decodeCp932(bytes);
+    return isWellFormedUtf8(bytes, longest) && longest >= kKanaLength;
 }
+
+std::string decodeHandEditedText(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) {
+        return sanitizeUtf8(bytes.substr(kByteOrderMark.size()));
+    }
+    return readsAsUtf8(bytes) ? std::string(bytes) : decodeCp932(bytes);
+}
+
 
 } // namespace wordbloom

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,20 @@ std::string roundTripForm(std::string_view utf8);
 // Decodes a file that a player may have edited by hand: UTF-8 (with or without
 // a byte-order mark) is recognised; anything else is read as code page 932.
 std::string decodeHandEditedText(std::string_view bytes);
+
+// True when decodeHandEditedText takes the bytes for UTF-8 (a byte-order mark,
+// or well-formed UTF-8 holding a kana or kanji).
+bool readsAsUtf8(std::string_view bytes);
+
+// The UTF-8 of a file name stored in code page 932, or nothing when a byte of
+// it is no code page 932 character. References "&#N;" stay as they are.
+std::optional<std::string> decodeCp932Name(std::string_view bytes);
+
+// Some characters have two codes in code page 932 (the NEC and the IBM rows);
+// the encoder always writes the same one. The bytes with each such character
+// in the code the encoder writes, or nothing when they already are; bytes
+// that hold no character stay as they are.
+std::optional<std::string> withEncoderCodes(std::string_view bytes);
 
 // Number of UTF-16 code units of a UTF-8 text: one per character, two for a
 // character outside the Basic Multilingual Plane.

@@ -131,6 +131,14 @@ std::optional<std::string> currentContent(const std::filesystem::path& path, std
     }
 }
 
+// The old content for a rewrite in place to put back should it fail: as
+// read already, or read now when it is no longer than the new content.
+std::optional<std::string> contentOr(const std::optional<std::string>& known,
+                                     const std::filesystem::path& path, std::string_view name,
+                                     std::size_t newSize) {
+    return known ? known : currentContent(path, name, newSize + 1);
+}
+
 bool temporaryNotAllowed(int reason) {
     return reason == EACCES || reason == EPERM || reason == ENOSPC || reason == EDQUOT;
 }
@@ -164,11 +172,14 @@ void WorkDir::replaceAtomically(std::string_view name, std::string_view bytes) c
     std::optional<std::string> oldContent;
     if (hadOld) {
         requireRegularFile(old, name);
-        oldContent = currentContent(target, name, bytes.size() + 1);
         // Nothing changes, so nothing is written: a read-only file or folder
-        // or a full disk then makes no trouble.
-        if (oldContent == bytes) {
-            return;
+        // or a full disk then makes no trouble. A file of another size holds
+        // other bytes; it is only read should it have to be written in place.
+        if (static_cast<std::size_t>(old.st_size) == bytes.size()) {
+            oldContent = currentContent(target, name, bytes.size());
+            if (oldContent == bytes) {
+                return;
+            }
         }
         // A file the player made read-only stays as it is, although the rename
         // below could replace it.
@@ -181,7 +192,7 @@ void WorkDir::replaceAtomically(std::string_view name, std::string_view bytes) c
     if (!file.valid()) {
         const int reason = errno;
         if (hadOld && temporaryNotAllowed(reason)) {
-            rewriteInPlace(target, name, bytes, oldContent);
+            rewriteInPlace(target, name, bytes, contentOr(oldContent, target, name, bytes.size()));
             return;
         }
         throw fileErrorFromErrno(reason, std::string(name));
@@ -197,7 +208,7 @@ void WorkDir::replaceAtomically(std::string_view name, std::string_view bytes) c
         const int reason = errno;
         if (hadOld && temporaryNotAllowed(reason)) {
             ::unlink(temporary.c_str());
-            rewriteInPlace(target, name, bytes, oldContent);
+            rewriteInPlace(target, name, bytes, contentOr(oldContent, target, name, bytes.size()));
             return;
         }
         throw fail(reason);

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wordbloom {
 
@@ -61,6 +62,10 @@ inline constexpr const char* kReadTopicHistory = "お題の履歴を読み込め
 inline constexpr const char* kClearTopicData = "お題のデータをクリアできませんでした。";
 inline constexpr const char* kReadProgress = "成績を読み込めませんでした。";
 inline constexpr const char* kAnyFile = "ファイルを扱えませんでした。";
+inline constexpr const char* kReadForImport =
+    "取り込むためにデータのファイルを読めませんでした。何も書き込んでいません。";
+inline constexpr const char* kRenameMisnamedFiles =
+    "ファイルの名前を直せませんでした。直せなかったファイルはそのままです。";
 } // namespace failed
 
 // The progress window's note on what its charts leave out: unreadable lines
@@ -72,6 +77,53 @@ std::string progressLeftOutNote(std::size_t historyLines, std::size_t answerLogL
 // A second copy of the game started on a data folder that a running copy
 // already uses, before it ends.
 Message anotherCopyRunningMessage(std::string_view folder);
+
+// Bringing data in from another folder or an archive.
+inline constexpr const char* kImportTitle = "データの取り込み";
+inline constexpr const char* kReadingImport = "取り込むデータを読んでいます…";
+inline constexpr const char* kWritingImport = "データを取り込んでいます…";
+
+// What an import will do, for the box that asks before anything changes.
+struct ImportPreview {
+    struct Tally {
+        std::size_t added = 0;
+        std::size_t alreadyThere = 0;
+    };
+    std::string source; // the folder or archive, as the player named it
+    Tally games;
+    Tally topics;
+    Tally answers;                         // records of the topics' answer logs
+    Tally knownAnswers;                    // entries of the topics' association lists
+    std::vector<std::string> changedFiles; // files there now that change
+    std::vector<std::string> newFiles;     // files the import makes
+    std::vector<std::string> leftOut;      // each "<entry>（<why>）"
+    // Topics whose files come in although no topic list names them.
+    std::vector<std::string> topicsOutsideList;
+    std::string backupFolder; // empty when no file there now changes
+};
+
+// The box before an import: what comes in, what changes, where the backup
+// goes. Its buttons are 取り込む (the default) and キャンセル.
+Message importPreviewMessage(const ImportPreview& preview);
+// Everything in the source is there already, or nothing in it can be used.
+Message nothingToImportMessage(const ImportPreview& preview);
+// The source cannot be imported at all; nothing was written.
+Message importRefusedMessage(std::string_view source, std::string_view why);
+Message importDuringGameMessage();
+// The import is done; the files as they were are in the backup folder.
+Message importDoneMessage(std::string_view backupFolder);
+// What could not be done when writing an import failed part way.
+std::string importStoppedText(std::string_view backupFolder);
+
+// The box at start-up for data files whose names are still Shift_JIS bytes.
+// Its buttons are 名前を直す (the default) and そのままにする.
+struct MisnamedFilesOffer {
+    std::vector<std::string> renamed;   // names the files get
+    std::vector<std::string> merged;    // names that exist already: the contents are merged
+    std::vector<std::string> leftAlone; // each "<name>（<why>）"
+    std::string backupFolder;           // empty when no file there now changes
+};
+Message misnamedFilesOfferMessage(const MisnamedFilesOffer& offer);
 
 // Something that should never happen did, inside one of the player's actions.
 Message unexpectedErrorMessage(std::string_view what);
@@ -107,6 +159,33 @@ inline constexpr const char* kFileInUse =
 inline constexpr const char* kWorkingFolderGone =
     "データのフォルダーが見つかりません。消されたか、名前が変わったようです。"
     "データのファイルがあるフォルダーで起動し直してください。";
+
+inline constexpr const char* kAlreadyThere = "同じ名前のファイルかフォルダーがすでにあります。";
+
+// Why an entry of an import is left out.
+inline constexpr const char* kNotATextFile = ".txt のファイルではありません";
+inline constexpr const char* kInsideAFolder = "フォルダーの中にあります";
+inline constexpr const char* kAFolder = "フォルダーです";
+inline constexpr const char* kSettingsKept = "履歴にゲームがあるため、いまの設定のままにします";
+std::string importedSettingsUnreadable(std::string_view description);
+inline constexpr const char* kNameTooLong = "名前を直すと長すぎます";
+
+// Why a whole import is refused.
+inline constexpr const char* kImportSourceMissing = "見つかりません。";
+inline constexpr const char* kNotAnArchive =
+    "フォルダーでも、読めるアーカイブ（zip、lzh、7z）でもありません。";
+inline constexpr const char* kNothingToImport =
+    "データのファイル（.txt）が見つかりません。データのファイルは、いちばん上か、"
+    "ひとつだけのフォルダーの中に置いてください。";
+std::string entryOutsideTheFolder(std::string_view entry);
+std::string entryIsALink(std::string_view entry);
+std::string entryIsNoFile(std::string_view entry);
+std::string entryIsEncrypted(std::string_view entry);
+std::string unreadableEntryName(std::string_view shown);
+std::string importTooLarge(std::size_t limitBytes);
+std::string tooManyEntries(std::size_t limit);
+std::string archiveDamaged(std::string_view detail);
+std::string archiveLibraryMissing(std::string_view what);
 
 // The error as the exception's own text: "エラー <n>: 「<file>」 <description>".
 std::string fileErrorSummary(ErrorNumber number, std::string_view fileName,

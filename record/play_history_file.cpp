@@ -49,6 +49,14 @@ PlayRecordFormat::Fields PlayRecordFormat::fields(std::string_view line) {
     return found;
 }
 
+std::optional<PlayRecordFormat::Fields> PlayRecordFormat::wholeFields(std::string_view line) {
+    Fields found;
+    if (!scanWholeRecord(line, found, &countsAreNumbers)) {
+        return std::nullopt;
+    }
+    return found;
+}
+
 PlayRecord PlayRecordFormat::read(std::string_view line) {
     const Fields f = fields(line);
     PlayRecord record;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,8 @@ struct PlayRecordFormat {
     static PlayRecord read(std::string_view line);
     // The fields of a whole line as they stand in it, without copying a byte.
     static Fields fields(std::string_view line);
+    // The same, or nothing for a line that holds no whole record.
+    static std::optional<Fields> wholeFields(std::string_view line);
     static std::string line(const PlayRecord& record);
 };
 

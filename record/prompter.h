@@ -9,12 +9,17 @@ enum class MessageIcon { Critical, Exclamation, Information };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 
-// A modal message box: its text, title, icon and buttons.
+// A modal message box: its text, title, icon and buttons. A box that asks
+// before an action can name its buttons after what they do: okCaption for
+// the OK button (the default, Return), cancelCaption for Cancel (Escape).
+// Empty captions keep the standard ones.
 struct Message {
     std::string text;
     std::string title;
     MessageIcon icon;
     MessageButtons buttons;
+    std::string okCaption{};
+    std::string cancelCaption{};
 
     bool operator==(const Message&) const = default;
 };

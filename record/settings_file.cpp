@@ -38,7 +38,15 @@ Settings loadSettings(const WorkDir& dir) {
     // Only the first two fields count, so a file swollen by something else is
     // read no further than its start.
     const WorkDir::Prefix prefix = dir.readPrefix(kSettingsFileName, kSettingsReadLimit);
-    const std::string text = decodeCp932(prefix.bytes);
+    return readSettingsBytes(prefix.bytes, prefix.whole);
+}
+
+Settings readSettingsBytes(std::string_view bytes, bool whole) {
+    if (bytes.size() > kSettingsReadLimit) {
+        bytes = bytes.substr(0, kSettingsReadLimit);
+        whole = false;
+    }
+    const std::string text = decodeCp932(bytes);
     const FileError tooLarge(ErrorNumber::Overflow, kSettingsFileName, reason::kSettingsTooLarge);
     FieldReader reader(text);
     Settings settings;
@@ -46,13 +54,13 @@ Settings loadSettings(const WorkDir& dir) {
         settings.playLength = readSettingsField(reader, reason::kPlayLengthValue);
         settings.autoSave = readSettingsField(reader, reason::kAutoSaveValue);
     } catch (const FileError& error) {
-        if (!prefix.whole && reader.atEnd()) {
+        if (!whole && reader.atEnd()) {
             throw tooLarge;
         }
         throw;
     }
     // A value that ends where the reading stopped may go on in the file.
-    if (!prefix.whole && reader.atEnd()) {
+    if (!whole && reader.atEnd()) {
         throw tooLarge;
     }
     if (settings.playLength <= 0) {
@@ -82,13 +90,16 @@ bool holdsValues(const WorkDir& dir, const Settings& settings) {
 
 } // namespace
 
+std::string settingsFileBytes(const Settings& settings) {
+    return encodeCp932(
+        RecordLine().integer(settings.playLength).integer(settings.autoSave).finish());
+}
+
 void saveSettings(const WorkDir& dir, const Settings& settings) {
     if (holdsValues(dir, settings)) {
         return;
     }
-    const std::string line =
-        RecordLine().integer(settings.playLength).integer(settings.autoSave).finish();
-    dir.replaceAtomically(kSettingsFileName, encodeCp932(line));
+    dir.replaceAtomically(kSettingsFileName, settingsFileBytes(settings));
 }
 
 } // namespace wordbloom

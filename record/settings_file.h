@@ -4,6 +4,8 @@
 #include "work_dir.h"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace wordbloom {
 
@@ -21,6 +23,13 @@ struct Settings {
 // so does a play length of 0 or less or an auto-save value other than 0, 1 or
 // 2 (2 shows the switch greyed). No default is ever substituted.
 Settings loadSettings(const WorkDir& dir);
+
+// The same reading of the bytes of a settings file; `whole` says whether they
+// are all of it.
+Settings readSettingsBytes(std::string_view bytes, bool whole = true);
+
+// The bytes saveSettings writes.
+std::string settingsFileBytes(const Settings& settings);
 
 // Rewrites "設定.txt" as one record of the two values, unless it reads as
 // these values already.

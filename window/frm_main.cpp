@@ -12,7 +12,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,12 +25,21 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <filesystem>
 
 namespace wordbloom {
 
 namespace {
+
 const QString kHelpFile = QStringLiteral("qrc:/help/index.html");
+
+// The one local file or folder a drag carries; empty for anything else.
+QString draggedPath(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
 }
+
+} // namespace
 
 FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent)
     : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
@@ -39,6 +53,8 @@ FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget
     bindEvents();
     setTabOrder();
     placePictures(pictures);
+    setAcceptDrops(true);
+    passDropsToWindow();
     m_tmrStart->start();
     m_tmrBp->start();
 }
@@ -156,6 +172,33 @@ void FrmMain::bindTopicPanelEvents() {
                     });
                 });
     }
+}
+
+void FrmMain::importData(const QString& path) {
+    const std::filesystem::path source(QFile::encodeName(path).toStdString());
+    run([this, &source] { m_app->importData(source); });
+}
+
+void FrmMain::passDropsToWindow() {
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setAcceptDrops(false);
+    }
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedPath(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const QString path = draggedPath(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The import asks in a box of its own, once the drop is over.
+    QTimer::singleShot(0, this, [this, path] { importData(path); });
 }
 
 void FrmMain::endProgram() {

@@ -48,6 +48,10 @@ public:
     const Wordbloom& app() const { return *m_app; }
     HelpViewer& help() { return m_help; }
 
+    // Brings in the data of a folder or an archive: a drop on the window, or
+    // --import.
+    void importData(const QString& path);
+
     // The two one-second timers' ticks.
     void tmrStart_Timer();
     void tmrBp_Timer();
@@ -87,6 +91,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -112,6 +118,8 @@ private:
     // on a message box is skipped: the clock catches up at the next tick.
     void run(const std::function<void()>& handler);
     void endProgram();
+    // Text boxes leave a dropped folder or archive to the window.
+    void passDropsToWindow();
 
     MessageBoxPrompter m_prompter;
     ProgressWorkRunner m_runner;

@@ -220,6 +220,7 @@ void FrmMain::ensureTopicPanel() {
         return;
     }
     buildTopicPanel();
+    passDropsToWindow();
     bindTopicPanelEvents();
     setTopicPanelTabOrder();
     setItemsKeepingText(m_cboMondai2, m_panelTopics);

@@ -2,6 +2,7 @@
 #include "fonts.h"
 #include "frm_main.h"
 #include "running_copy.h"
+#include "start_up_import.h"
 #include "start_up_report.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     if (!copy.claim(folder)) {
         return 1;
     }
+    wordbloom::checkDataFileNames(wordbloom::WorkDir(folder), clock);
     wordbloom::FrmMain window(wordbloom::WorkDir(folder), clock, random);
     try {
         window.startUp();
@@ -38,6 +40,9 @@ int main(int argc, char* argv[]) {
     window.show();
     copy.bringForwardOnRequest(window);
     QCoreApplication::processEvents();
+    if (const auto source = wordbloom::importArgument(QCoreApplication::arguments())) {
+        window.importData(*source);
+    }
     // For install checks and start-up timing: leave after the first event-loop turn.
     if (qEnvironmentVariableIsSet("WORDBLOOM_QUIT_AFTER_SHOW")) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

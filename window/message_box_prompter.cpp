@@ -2,6 +2,7 @@
 #include "message_box_prompter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace wordbloom {
 
@@ -31,6 +32,14 @@ MessageAnswer MessageBoxPrompter::ask(const Message& message) {
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
+    // Named buttons keep the roles of OK and Cancel: Return and Escape.
+    const auto name = [&box](QMessageBox::StandardButton button, const std::string& caption) {
+        if (!caption.empty() && box.button(button) != nullptr) {
+            box.button(button)->setText(QString::fromStdString(caption));
+        }
+    };
+    name(QMessageBox::Ok, message.okCaption);
+    name(QMessageBox::Cancel, message.cancelCaption);
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

@@ -16,8 +16,8 @@ constexpr std::size_t kRejectedTopicBoxes = 5;
 
 Wordbloom::Wordbloom(const WorkDir& dir, Clock& clock, RandomSource& random, GameView& view,
                      Prompter& prompter, WorkRunner& runner)
-    : m_dir(dir), m_view(view), m_prompter(prompter), m_settings(dir, view, prompter),
-      m_game(dir, clock, random, view, prompter, m_settings),
+    : m_dir(dir), m_clock(clock), m_view(view), m_prompter(prompter), m_runner(runner),
+      m_settings(dir, view, prompter), m_game(dir, clock, random, view, prompter, m_settings),
       m_history(dir, view, prompter, runner), m_topicPanel(dir, view, prompter, runner),
       m_progress(dir, view, prompter, runner) {
     m_game.whenSaved([this](const PlayRecord& record) { m_history.add(record); });
@@ -37,13 +37,13 @@ void Wordbloom::startUp() {
     m_game.prepare(std::move(topics));
 }
 
-std::vector<std::string> Wordbloom::loadTopics() {
+std::vector<std::string> Wordbloom::loadTopics(bool report) {
     std::vector<std::string> topics;
     std::size_t rejected = 0;
     loadTopicList(
         m_dir, [&](const std::string& topic) { topics.push_back(topic); },
         [&](const std::string& topic, const TopicRefusal& refusal) {
-            if (++rejected <= kRejectedTopicBoxes) {
+            if (report && ++rejected <= kRejectedTopicBoxes) {
                 m_prompter.ask(topicRejectedMessage(topic, refusal));
             }
         });

@@ -14,6 +14,7 @@
 #include "record/work_runner.h"
 
 #include <cstddef>
+#include <filesystem>
 
 namespace wordbloom {
 
@@ -58,12 +59,24 @@ public:
     // panel's while it is open, else the game panel's.
     void openProgressOfDisplayedTopic();
 
+    // Brings the data of a folder or an archive into the data folder, after
+    // a box has shown what changes and the player agreed; refused while a
+    // countdown or a game runs. The window then shows the merged data.
+    void importData(const std::filesystem::path& source);
+
 private:
-    std::vector<std::string> loadTopics();
+    // The usable topics of the topic list; each one that cannot be used is
+    // reported when `report`.
+    std::vector<std::string> loadTopics(bool report = true);
+    // The play history, the settings, both topic lists and the known answers
+    // read again after an import.
+    void showImportedData();
 
     WorkDir m_dir;
+    Clock& m_clock;
     GameView& m_view;
     Prompter& m_prompter;
+    WorkRunner& m_runner;
     PlaySettings m_settings;
     GameSession m_game;
     PlayHistoryBrowser m_history;

@@ -30,7 +30,7 @@ check_same "$(dpkg-deb -f "$deb" Package)" wordbloom "package name"
 check_same "$(dpkg-deb -f "$deb" Version)" "$version" "version"
 check_same "$(dpkg-deb -f "$deb" Section)" games "section"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6charts6 libc6; do
+for dependency in fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6charts6 libarchive13 libc6; do
     check_contains "$depends" "$dependency" "Depends"
 done
 check_same "$(dpkg-deb -f "$deb" Recommends)" qt6-wayland "Recommends"

@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace wordbloom {
 namespace {
@@ -66,6 +67,34 @@ TEST(CodePage, LengthsCountUtf16CodeUnits) {
     EXPECT_EQ(utf16Length("abc"), 3U);
     EXPECT_EQ(utf16Length("りんご"), 3U);
     EXPECT_EQ(utf16Length("a🍎"), 3U);
+}
+
+// A character with two codes (NEC and IBM rows) is compared in the code the
+// encoder writes; a byte of that value inside another character, or bytes
+// that are no character, stay as they are.
+TEST(CodePage, CharactersWithTwoCodesTakeTheEncodersCode) {
+    struct Case {
+        std::string bytes;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"\xED\x40", "\xFA\x5C"},                             // 纊, NEC-selected IBM row
+        {"a,\x87\x9A\r\n\xEE\xEF", "a,\x81\xE6\r\n\xFA\x40"}, // ∵ of NEC row 13, ⅰ
+        {"\xFA\x5C\x87\x40", std::nullopt}, // 纊 and ① as the encoder writes them
+        {"\x82\xED\x82\xED", std::nullopt}, // わわ: ED only as a second byte
+        {"\x95\x5C\xED", std::nullopt},     // a lone first byte at the end
+        {"\xED\x20", std::nullopt},         // no character
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(withEncoderCodes(c.bytes), c.expected) << ::testing::PrintToString(c.bytes);
+    }
+}
+
+TEST(CodePage, FileNamesDecodeOnlyWhenEveryByteIsCodePage932) {
+    EXPECT_EQ(decodeCp932Name(cp932("能力_履歴.txt")), "能力_履歴.txt");
+    EXPECT_EQ(decodeCp932Name("&#127822;.txt"), "&#127822;.txt");
+    EXPECT_EQ(decodeCp932Name("\x80\xFF.txt"), std::nullopt);
+    EXPECT_EQ(decodeCp932Name("\x95"), std::nullopt);
 }
 
 } // namespace

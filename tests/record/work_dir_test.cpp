@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/file_error.h"
+#include "record/new_entries.h"
 #include "record/work_dir.h"
 #include "support/temp_dir.h"
 
@@ -107,6 +108,36 @@ TEST(WorkDir, ErrorsNameTheFileAndTheSystemsReason) {
         EXPECT_NE(error.description().find("No such file"), std::string::npos);
         EXPECT_NE(std::string(error.what()).find("53"), std::string::npos);
     }
+}
+
+// A backup and a rename never take the place of anything already under the
+// name: a file, a folder or a link (dangling or not) stays as it was.
+TEST(WorkDir, NewEntriesNeverReplaceWhatIsThere) {
+    TempDir temp;
+    const WorkDir dir(temp.path());
+    temp.write("a.txt", "ours");
+    temp.write("b.txt", "theirs");
+    std::filesystem::create_directory(temp.path() / "backup");
+    temp.write("backup/a.txt", "kept");
+    std::filesystem::create_symlink(temp.path() / "nowhere", temp.path() / "link.txt");
+    EXPECT_FALSE(makeNewFolder(dir, "backup"));
+    EXPECT_FALSE(makeNewFolder(dir, "a.txt"));
+    const WorkDir backup(temp.path() / "backup");
+    EXPECT_THROW(copyToNewFile(dir, "a.txt", backup), FileError);
+    for (const char* target : {"a.txt", "link.txt", "backup"}) {
+        EXPECT_THROW(moveWithoutReplacing(dir, "b.txt", dir, target), FileError) << target;
+    }
+    EXPECT_EQ(temp.read("a.txt"), "ours");
+    EXPECT_EQ(temp.read("b.txt"), "theirs");
+    EXPECT_EQ(temp.read("backup/a.txt"), "kept");
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.path() / "link.txt"));
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / "nowhere"));
+
+    EXPECT_TRUE(makeNewFolder(dir, "backup-2"));
+    copyToNewFile(dir, "a.txt", WorkDir(temp.path() / "backup-2"));
+    moveWithoutReplacing(dir, "b.txt", dir, "c.txt");
+    EXPECT_EQ(temp.read("backup-2/a.txt"), "ours");
+    EXPECT_EQ(temp.listing(), "a.txt backup backup-2 c.txt link.txt");
 }
 
 } // namespace

@@ -11,9 +11,13 @@
 namespace wordbloom::testing {
 
 std::string TempDir::read(std::string_view name) const {
-    std::ifstream in(path() / std::string(name), std::ios::binary);
+    return readFile(path() / std::string(name));
+}
+
+std::string TempDir::readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     if (!in) {
-        throw std::runtime_error("cannot read test file " + std::string(name));
+        throw std::runtime_error("cannot read test file " + file.string());
     }
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

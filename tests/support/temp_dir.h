@@ -14,6 +14,8 @@ public:
     TempDir() : TempFolder("test") {}
 
     std::string read(std::string_view name) const;
+    // The bytes of any file.
+    static std::string readFile(const std::filesystem::path& file);
     bool exists(std::string_view name) const;
     // Names of the files in the folder, sorted.
     std::string listing() const;
