@@ -66,6 +66,7 @@ OverallProgress overallProgress(const PlayHistory& history, std::size_t topicCou
             ++progress.unreadableDates;
         }
     }
+    progress.calendar = playCalendar(days);
     WeeklyGames weekly = weeklyGames(std::move(days));
     progress.weeks = std::move(weekly.weeks);
     progress.gamesOutsideWeeks = weekly.gamesOutside;

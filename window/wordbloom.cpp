@@ -16,7 +16,7 @@ constexpr std::size_t kRejectedTopicBoxes = 5;
 
 Wordbloom::Wordbloom(const WorkDir& dir, Clock& clock, RandomSource& random, GameView& view,
                      Prompter& prompter, WorkRunner& runner)
-    : m_dir(dir), m_view(view), m_prompter(prompter), m_settings(dir, view, prompter),
+    : m_dir(dir), m_clock(clock), m_view(view), m_prompter(prompter), m_settings(dir, view, prompter),
       m_game(dir, clock, random, view, prompter, m_settings),
       m_history(dir, view, prompter, runner), m_topicPanel(dir, view, prompter, runner),
       m_progress(dir, view, prompter, runner) {
@@ -65,12 +65,13 @@ void Wordbloom::openTopicPanel() {
 
 void Wordbloom::openProgressOfHistoryRow(std::size_t row) {
     if (const auto topic = m_history.topicOfRow(row)) {
-        m_progress.open(*topic);
+        m_progress.open(*topic, m_clock.now());
     }
 }
 
 void Wordbloom::openProgressOfDisplayedTopic() {
-    m_progress.open(m_topicPanel.isOpen() ? m_view.panelTopic() : m_view.shownTopic());
+    m_progress.open(m_topicPanel.isOpen() ? m_view.panelTopic() : m_view.shownTopic(),
+                    m_clock.now());
 }
 
 void Wordbloom::closeTopicPanel() {

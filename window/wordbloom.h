@@ -62,6 +62,7 @@ private:
     std::vector<std::string> loadTopics();
 
     WorkDir m_dir;
+    Clock& m_clock;
     GameView& m_view;
     Prompter& m_prompter;
     PlaySettings m_settings;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "distinct_texts.h"
+#include "text_ids.h"
 
+#include <cstring>
 #include <functional>
 
 namespace wordbloom {
@@ -19,15 +20,16 @@ std::uint32_t hashOf(std::string_view text) {
 
 } // namespace
 
-void DistinctTexts::add(std::string_view text) {
+void TextIds::add(std::string_view text) {
     // The table grows before a look-up is started, so that the slot it
     // fetches is the one it will read.
-    if ((m_count + m_waiting.size() + 1) * 2 > m_slots.size()) {
+    if ((count() + m_waiting.size() + 1) * 2 > m_slots.size()) {
         settle();
         grow();
     }
     const std::uint32_t hash = hashOf(text);
     __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+    // One line of a file: far below 4 GiB.
     m_waiting.push_back({hash, static_cast<std::uint32_t>(text.size()), m_waitingTexts.size()});
     m_waitingTexts.append(text);
     if (m_waiting.size() == kLookUpsAtOnce) {
@@ -35,47 +37,54 @@ void DistinctTexts::add(std::string_view text) {
     }
 }
 
-std::size_t DistinctTexts::count() {
-    settle();
-    return m_count;
-}
-
-void DistinctTexts::settle() {
+void TextIds::settle() {
     for (const Waiting& waiting : m_waiting) {
-        insert(waiting.hash,
-               std::string_view(m_waitingTexts).substr(waiting.start, waiting.length));
+        m_ids.push_back(insert(
+            waiting.hash, std::string_view(m_waitingTexts).substr(waiting.start, waiting.length)));
     }
     m_waiting.clear();
     m_waitingTexts.clear();
 }
 
-void DistinctTexts::insert(std::uint32_t hash, std::string_view text) {
+std::string_view TextIds::text(std::uint32_t id) const {
+    return textAt(m_starts.at(id));
+}
+
+std::string_view TextIds::textAt(std::size_t start) const {
+    std::uint32_t length = 0;
+    std::memcpy(&length, m_texts.data() + start, sizeof length);
+    return std::string_view(m_texts).substr(start + sizeof length, length);
+}
+
+std::uint32_t TextIds::insert(std::uint32_t hash, std::string_view text) {
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         Slot& slot = m_slots[i];
-        if (slot.start == kFree) {
-            slot = {hash, static_cast<std::uint32_t>(text.size()), m_texts.size()};
+        if (slot.id == kFree) {
+            const auto id = static_cast<std::uint32_t>(m_starts.size());
+            slot = {hash, id, m_texts.size()};
+            const auto length = static_cast<std::uint32_t>(text.size());
+            m_texts.append(reinterpret_cast<const char*>(&length), sizeof length);
             m_texts.append(text);
-            ++m_count;
-            return;
+            m_starts.push_back(slot.start);
+            return id;
         }
-        if (slot.hash == hash &&
-            std::string_view(m_texts).substr(slot.start, slot.length) == text) {
-            return;
+        if (slot.hash == hash && textAt(slot.start) == text) {
+            return slot.id;
         }
     }
 }
 
-void DistinctTexts::grow() {
+void TextIds::grow() {
     std::vector<Slot> old(m_slots.empty() ? kFirstSlots : m_slots.size() * 2);
     old.swap(m_slots);
     const std::size_t mask = m_slots.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.start == kFree) {
+        if (slot.id == kFree) {
             continue;
         }
         std::size_t i = slot.hash & mask;
-        while (m_slots[i].start != kFree) {
+        while (m_slots[i].id != kFree) {
             i = (i + 1) & mask;
         }
         m_slots[i] = slot;
