@@ -84,6 +84,8 @@ public:
     void setTopicPanelVisible(bool visible) override;
     void showProgress(const std::string& topic, const TopicProgress& topicProgress,
                       const OverallProgress& overallProgress) override;
+    void showGameCloseUp(const GameCloseUp& closeUp) override;
+    void showUnloggedGame(std::size_t savedGame) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +98,7 @@ private:
     void buildTopicPanel();
     void ensureTopicPanel();
     void bindTopicPanelEvents();
+    void bindProgressEvents();
     void setTopicPanelTabOrder();
     // Puts each picture in its control, once the set has rendered them.
     void placePictures(PictureSet& pictures);

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "games_chart_chooser.h"
+
+#include <QBarSet>
+#include <QChartView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStackedBarSeries>
+
+namespace wordbloom {
+
+namespace {
+
+const QColor kHighlight(0x20, 0x20, 0x20);
+
+QStackedBarSeries* barsOf(QChartView* view) {
+    for (QAbstractSeries* series : view->chart()->series()) {
+        if (auto* bars = qobject_cast<QStackedBarSeries*>(series)) {
+            return bars;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+GamesChartChooser::GamesChartChooser(QChartView* chart, QScrollBar* pages)
+    : QObject(chart), m_chart(chart), m_pages(pages) {
+    m_chart->setFocusPolicy(Qt::StrongFocus);
+    m_chart->installEventFilter(this);
+}
+
+void GamesChartChooser::setGameCount(std::size_t games) {
+    m_games = games;
+    m_highlighted.reset();
+    if (games > 0) {
+        highlight(games - 1);
+    }
+}
+
+std::size_t GamesChartChooser::firstShown() const {
+    return static_cast<std::size_t>(m_pages->value());
+}
+
+void GamesChartChooser::chartReplaced() {
+    QStackedBarSeries* bars = barsOf(m_chart);
+    if (bars == nullptr) {
+        return;
+    }
+    connect(bars, &QStackedBarSeries::clicked, this, [this](int index, QBarSet*) {
+        const std::size_t game = firstShown() + static_cast<std::size_t>(index);
+        highlight(game);
+        emit chosen(game);
+    });
+    markHighlighted();
+}
+
+void GamesChartChooser::highlight(std::size_t game) {
+    if (game >= m_games) {
+        return;
+    }
+    m_highlighted = game;
+    // Paging replaces the chart, which marks the highlight anew.
+    const auto perPage = static_cast<std::size_t>(m_pages->pageStep());
+    if (game < firstShown()) {
+        m_pages->setValue(static_cast<int>(game));
+    } else if (perPage > 0 && game >= firstShown() + perPage) {
+        m_pages->setValue(static_cast<int>(game + 1 - perPage));
+    }
+    markHighlighted();
+    emit highlightedChanged(game);
+}
+
+void GamesChartChooser::markHighlighted() {
+    QStackedBarSeries* bars = barsOf(m_chart);
+    if (bars == nullptr) {
+        return;
+    }
+    for (QBarSet* set : bars->barSets()) {
+        set->setSelectedColor(kHighlight);
+        set->deselectAllBars();
+        if (m_highlighted && *m_highlighted >= firstShown()) {
+            set->selectBar(static_cast<int>(*m_highlighted - firstShown()));
+        }
+    }
+}
+
+bool GamesChartChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_chart || event->type() != QEvent::KeyPress || m_games == 0) {
+        return QObject::eventFilter(watched, event);
+    }
+    const std::size_t current = m_highlighted.value_or(m_games - 1);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+        highlight(current > 0 ? current - 1 : 0);
+        return true;
+    case Qt::Key_Right:
+        highlight(current + 1);
+        return true;
+    case Qt::Key_Home:
+        highlight(0);
+        return true;
+    case Qt::Key_End:
+        highlight(m_games - 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit chosen(current);
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace wordbloom
