@@ -72,7 +72,12 @@ int yearOfDay(int day) {
 }
 
 int firstDayOfYear(int year) {
-    const std::chrono::sys_days date = std::chrono::year(year) / std::chrono::January / 1;
+    return firstDayOfMonth(year, 1);
+}
+
+int firstDayOfMonth(int year, int month) {
+    const std::chrono::sys_days date =
+        std::chrono::year(year) / std::chrono::month(static_cast<unsigned>(month)) / 1;
     return static_cast<int>(date.time_since_epoch().count());
 }
 

@@ -41,8 +41,10 @@ void setToday(PlayCalendar& calendar, int today);
 // The games of each day of a year, 1 January first.
 std::vector<std::size_t> gamesOfYear(const PlayCalendar& calendar, int year);
 
-// The year a day falls in, and the day of its 1 January.
+// The year a day falls in, the day of its 1 January, and of the first of one
+// of its months (1 to 12).
 int yearOfDay(int day);
 int firstDayOfYear(int year);
+int firstDayOfMonth(int year, int month);
 
 } // namespace wordbloom

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStackedBarSeries>
+#include <cmath>
 
 namespace wordbloom {
 
@@ -28,6 +29,7 @@ GamesChartChooser::GamesChartChooser(QChartView* chart, QScrollBar* pages)
     : QObject(chart), m_chart(chart), m_pages(pages) {
     m_chart->setFocusPolicy(Qt::StrongFocus);
     m_chart->installEventFilter(this);
+    m_chart->viewport()->installEventFilter(this);
 }
 
 void GamesChartChooser::setGameCount(std::size_t games) {
@@ -43,16 +45,24 @@ std::size_t GamesChartChooser::firstShown() const {
 }
 
 void GamesChartChooser::chartReplaced() {
+    markHighlighted();
+}
+
+// A click anywhere in a bar's column of the plot chooses its game: the marks
+// of the bests lie over the bars and would take a click on the bar itself.
+void GamesChartChooser::clickedAt(QPoint point) {
+    QChart* chart = m_chart->chart();
     QStackedBarSeries* bars = barsOf(m_chart);
-    if (bars == nullptr) {
+    const QPointF inChart = chart->mapFromScene(m_chart->mapToScene(point));
+    if (bars == nullptr || !chart->plotArea().contains(inChart)) {
         return;
     }
-    connect(bars, &QStackedBarSeries::clicked, this, [this](int index, QBarSet*) {
-        const std::size_t game = firstShown() + static_cast<std::size_t>(index);
+    const long bar = std::lround(chart->mapToValue(inChart, bars).x());
+    const std::size_t game = firstShown() + static_cast<std::size_t>(std::max(0L, bar));
+    if (bar >= 0 && game < m_games) {
         highlight(game);
         emit chosen(game);
-    });
-    markHighlighted();
+    }
 }
 
 void GamesChartChooser::highlight(std::size_t game) {
@@ -86,6 +96,12 @@ void GamesChartChooser::markHighlighted() {
 }
 
 bool GamesChartChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_chart->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (click->button() == Qt::LeftButton) {
+            clickedAt(click->position().toPoint());
+        }
+    }
     if (watched != m_chart || event->type() != QEvent::KeyPress || m_games == 0) {
         return QObject::eventFilter(watched, event);
     }

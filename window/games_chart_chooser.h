@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include <cstddef>
 #include <optional>
@@ -36,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void clickedAt(QPoint point);
     void highlight(std::size_t game);
     void markHighlighted();
     std::size_t firstShown() const;

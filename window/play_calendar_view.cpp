@@ -111,7 +111,7 @@ QSize PlayCalendarView::sizeHint() const {
     return {2 * text + kWeeksShown * kStep, text + kDaysInWeek * kStep + 2 * text};
 }
 
-QRect PlayCalendarView::cellRect(int day) const {
+QRect PlayCalendarView::dayRect(int day) const {
     const int text = fontMetrics().height();
     const int start = mondayOf(firstDayOfYear(m_year));
     const int week = (day - start) / kDaysInWeek;
@@ -121,7 +121,7 @@ QRect PlayCalendarView::cellRect(int day) const {
 
 std::optional<int> PlayCalendarView::dayAt(QPoint point) const {
     for (int day = firstDayOfYear(m_year); day <= lastDayOfYear(m_year); ++day) {
-        if (cellRect(day).adjusted(-1, -1, 1, 1).contains(point)) {
+        if (dayRect(day).adjusted(-1, -1, 1, 1).contains(point)) {
             return day;
         }
     }
@@ -159,18 +159,18 @@ void PlayCalendarView::paintEvent(QPaintEvent*) {
     const int text = fontMetrics().height();
     painter.setPen(palette().color(QPalette::WindowText));
     for (int month = 1; month <= 12; ++month) {
-        painter.drawText(cellRect(firstDayOfMonth(m_year, month)).left(), text - 2,
+        painter.drawText(dayRect(firstDayOfMonth(m_year, month)).left(), text - 2,
                          QStringLiteral("%1月").arg(month));
     }
     for (const auto& [row, name] : {std::pair{0, "月"}, {2, "水"}, {4, "金"}}) {
         painter.drawText(0, text + row * kStep + kCell, QString::fromUtf8(name));
     }
     for (int day = firstDayOfYear(m_year); day <= lastDayOfYear(m_year); ++day) {
-        painter.fillRect(cellRect(day), shadeOf(gamesOn(day)));
+        painter.fillRect(dayRect(day), shadeOf(gamesOn(day)));
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(cellRect(m_focused).adjusted(-1, -1, 1, 1));
+        painter.drawRect(dayRect(m_focused).adjusted(-1, -1, 1, 1));
     }
     paintLegend(painter, text + kDaysInWeek * kStep + 4);
 }
@@ -226,7 +226,7 @@ bool PlayCalendarView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         if (const auto day = dayAt(help->pos())) {
-            QToolTip::showText(help->globalPos(), dayText(*day), this, cellRect(*day));
+            QToolTip::showText(help->globalPos(), dayText(*day), this, dayRect(*day));
         } else {
             QToolTip::hideText();
             event->ignore();

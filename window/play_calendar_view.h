@@ -36,6 +36,8 @@ public:
     QString dayText(int day) const;
     // The current and the longest streak with their dates.
     QString streaksText() const;
+    // Where the square of a day of the year shown is.
+    QRect dayRect(int day) const;
 
     QSize sizeHint() const override;
 
@@ -49,7 +51,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QRect cellRect(int day) const;
     std::optional<int> dayAt(QPoint point) const;
     std::size_t gamesOn(int day) const;
     void layOutYear(int year);
