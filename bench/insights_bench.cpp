@@ -53,9 +53,7 @@ void chooseAnotherGame(benchmark::State& state) {
 }
 
 BENCHMARK(openTopicWithLatestGame)->Name("insights/topic")->Unit(benchmark::kMillisecond);
-BENCHMARK(workOutAllTopicsWithCalendar)
-    ->Name("insights/all_topics")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(workOutAllTopicsWithCalendar)->Name("insights/all_topics")->Unit(benchmark::kMillisecond);
 BENCHMARK(chooseAnotherGame)->Name("insights/choose_game")->Unit(benchmark::kMillisecond);
 
 } // namespace

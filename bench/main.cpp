@@ -36,8 +36,8 @@ std::vector<RatioLine> lines(const std::map<std::string, Best>& best) {
                   "insights/topic", "read/chart_files", 1.5),
         timeRatio(best, "Progress of all topics with the calendar: 32,766 games",
                   "insights/all_topics", "read/play_history", 1.5),
-        timeRatio(best, "Choosing another game vs reading the files again",
-                  "insights/choose_game", "read/chart_files", 0.1),
+        timeRatio(best, "Choosing another game vs reading the files again", "insights/choose_game",
+                  "read/chart_files", 0.1),
         memoryRatio(best, "Peak memory at start-up: 32,766 games minus empty, vs data read",
                     "start/32766_games", "start/empty_history", "data_read", 3.0),
     };

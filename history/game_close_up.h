@@ -41,7 +41,7 @@ struct UnrecalledAnswer {
 
 // One game of the log looked at closely.
 struct GameCloseUp {
-    std::size_t game = 0; // index into TopicAnswerLog::games()
+    std::size_t game = 0;               // index into TopicAnswerLog::games()
     std::vector<CloseUpAnswer> answers; // in the order given
     std::size_t newAnswers = 0;
     std::size_t existingAnswers = 0;

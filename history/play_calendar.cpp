@@ -57,9 +57,8 @@ void setToday(PlayCalendar& calendar, int today) {
 std::vector<std::size_t> gamesOfYear(const PlayCalendar& calendar, int year) {
     const int first = firstDayOfYear(year);
     std::vector<std::size_t> games(static_cast<std::size_t>(firstDayOfYear(year + 1) - first));
-    auto at = std::lower_bound(
-        calendar.days.begin(), calendar.days.end(), first,
-        [](const PlayDay& each, int wanted) { return each.day < wanted; });
+    auto at = std::lower_bound(calendar.days.begin(), calendar.days.end(), first,
+                               [](const PlayDay& each, int wanted) { return each.day < wanted; });
     for (; at != calendar.days.end() && at->day - first < static_cast<int>(games.size()); ++at) {
         games[static_cast<std::size_t>(at->day - first)] = at->games;
     }

@@ -22,10 +22,10 @@ using AnswerId = std::uint32_t;
 // and game number of the day. The date is that of each answer, so a game that
 // went on past midnight goes on under the next day's date; it stays one game.
 struct LoggedGame {
-    std::string date;       // of its first answer, "yyyy/mm/dd", as stored
-    std::string gameNumber; // "001", as stored; "000" for answers before any game
-    std::string firstTime;  // of its first answer, "hh:mm:ss", as stored
-    std::optional<int> day; // the date as a day; nothing when it cannot be read
+    std::string date;            // of its first answer, "yyyy/mm/dd", as stored
+    std::string gameNumber;      // "001", as stored; "000" for answers before any game
+    std::string firstTime;       // of its first answer, "hh:mm:ss", as stored
+    std::optional<int> day;      // the date as a day; nothing when it cannot be read
     std::size_t firstAnswer = 0; // where its answers begin among all the log's answers
     std::size_t answerCount = 0;
     // The different answers given in the games before it: those numbered

@@ -22,7 +22,8 @@ std::string progressLeftOutNote(std::size_t historyLines, std::size_t answerLogL
         note += note.empty() ? text : "\n" + text;
     };
     if (historyLines > 0) {
-        line("「履歴.txt」の " + std::to_string(historyLines) + " 行を読めなかったため、除いています。");
+        line("「履歴.txt」の " + std::to_string(historyLines) +
+             " 行を読めなかったため、除いています。");
     }
     if (answerLogLines > 0) {
         line("お題の履歴の " + std::to_string(answerLogLines) +

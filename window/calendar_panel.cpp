@@ -26,10 +26,10 @@ QToolButton* yearButton(QWidget* parent, const char* name, const QString& arrow,
 
 CalendarPanel::CalendarPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("progressCalendarPanel"));
-    m_earlier = yearButton(this, "progressCalendarEarlier", QStringLiteral("◀"),
-                           QStringLiteral("前の年"));
-    m_later = yearButton(this, "progressCalendarLater", QStringLiteral("▶"),
-                         QStringLiteral("次の年"));
+    m_earlier =
+        yearButton(this, "progressCalendarEarlier", QStringLiteral("◀"), QStringLiteral("前の年"));
+    m_later =
+        yearButton(this, "progressCalendarLater", QStringLiteral("▶"), QStringLiteral("次の年"));
     m_year = new QLabel(this);
     m_year->setObjectName(QStringLiteral("progressCalendarYear"));
     m_view = new PlayCalendarView(this);

@@ -16,8 +16,7 @@ QString elidedText(std::string_view text, std::size_t characters) {
     std::size_t seen = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (beginsCharacter(text[at]) && seen++ == characters) {
-            return QString::fromUtf8(text.data(), static_cast<qsizetype>(at)) +
-                   QStringLiteral("…");
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(at)) + QStringLiteral("…");
         }
     }
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -139,9 +139,13 @@ void FrmMain::bindEvents() {
 void FrmMain::bindProgressEvents() {
     Wordbloom& app = *m_app;
     connect(m_progressWindow, &ProgressWindow::savedGameChosen, this,
-            [this, &app](std::size_t game) { run([&app, game] { app.progress().lookAtSavedGame(game); }); });
+            [this, &app](std::size_t game) {
+                run([&app, game] { app.progress().lookAtSavedGame(game); });
+            });
     connect(m_progressWindow, &ProgressWindow::loggedGameChosen, this,
-            [this, &app](std::size_t game) { run([&app, game] { app.progress().lookAtLoggedGame(game); }); });
+            [this, &app](std::size_t game) {
+                run([&app, game] { app.progress().lookAtLoggedGame(game); });
+            });
 }
 
 // The topic panel's part of the table, bound when the panel is made.

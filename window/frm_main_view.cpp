@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
-#include "answer_kinds.h"
 #include "answer_box.h"
+#include "answer_kinds.h"
 #include "clickable_frame.h"
 #include "flex_grid.h"
 #include "frm_main.h"

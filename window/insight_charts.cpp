@@ -102,9 +102,9 @@ QString paceDescription(const AnswerPace& pace) {
 
 QChart* favouritesChart(const TopicProgress& progress) {
     const std::vector<AnswerCount>& favourites = progress.favouriteAnswers;
-    QChart* chart = chartTitled(favourites.empty()
-                                    ? QStringLiteral("このお題の回答はまだありません")
-                                    : QStringLiteral("よく出す回答"));
+    QChart* chart =
+        chartTitled(favourites.empty() ? QStringLiteral("このお題の回答はまだありません")
+                                       : QStringLiteral("よく出す回答"));
     auto* times = new QBarSet(QStringLiteral("回数"));
     times->setColor(kFavouriteColour);
     times->setLabelColor(Qt::black);

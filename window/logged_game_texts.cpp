@@ -70,16 +70,18 @@ QString closeUpSummary(const TopicProgress& topic, const GameCloseUp& closeUp) {
     if (game.crossedMidnight) {
         text += QStringLiteral("（日付をまたいだゲーム）");
     }
-    return text + QStringLiteral("\n回答 %1（%2）\n")
-                      .arg(game.answerCount)
-                      .arg(kindCounts(closeUp.newAnswers, closeUp.existingAnswers,
-                                      closeUp.duplicateAnswers)) +
+    return text +
+           QStringLiteral("\n回答 %1（%2）\n")
+               .arg(game.answerCount)
+               .arg(kindCounts(closeUp.newAnswers, closeUp.existingAnswers,
+                               closeUp.duplicateAnswers)) +
            savedGameText(topic, closeUp);
 }
 
 QString unloggedGameText(const TopicGame& game) {
-    return QStringLiteral("履歴.txt の %1 %2 に保存したゲーム（%3）は、お題の履歴に回答がありません。"
-                          "お題のデータを消す前のゲームか、回答の記録が残らなかったゲームです。")
+    return QStringLiteral(
+               "履歴.txt の %1 %2 に保存したゲーム（%3）は、お題の履歴に回答がありません。"
+               "お題のデータを消す前のゲームか、回答の記録が残らなかったゲームです。")
         .arg(stored(game.date), stored(game.time),
              kindCounts(game.newAnswers, game.existingAnswers, game.duplicateAnswers));
 }

@@ -134,19 +134,17 @@ ProgressGamePage::ProgressGamePage(QWidget* parent) : QWidget(parent) {
     m_summary = wrappedLabel(this, "progressGameSummary");
     m_note = wrappedLabel(this, "progressGameNote");
     m_note->setStyleSheet(QStringLiteral("color: #804000;"));
-    m_answerRows = new RowsModel({QStringLiteral("回"), QStringLiteral("種類"),
-                                  QStringLiteral("回答")},
-                                 this);
-    m_answers = tableOf(this, "progressGameAnswers", QStringLiteral("このゲームの答え"),
-                        m_answerRows);
+    m_answerRows =
+        new RowsModel({QStringLiteral("回"), QStringLiteral("種類"), QStringLiteral("回答")}, this);
+    m_answers =
+        tableOf(this, "progressGameAnswers", QStringLiteral("このゲームの答え"), m_answerRows);
     m_pace = new QChartView(this);
     m_pace->setObjectName(QStringLiteral("progressGamePace"));
     m_pace->setRenderHint(QPainter::Antialiasing);
     m_pace->setMinimumHeight(180);
     m_recalled = wrappedLabel(this, "progressRecalled");
-    m_notRecalledRows =
-        new RowsModel({QStringLiteral("思い出さなかった回答"), QStringLiteral("前までの回数")},
-                      this);
+    m_notRecalledRows = new RowsModel(
+        {QStringLiteral("思い出さなかった回答"), QStringLiteral("前までの回数")}, this);
     m_notRecalled = tableOf(this, "progressNotRecalled",
                             QStringLiteral("覚えていたが思い出さなかった回答"), m_notRecalledRows);
     m_notRecalled->horizontalHeader()->setStretchLastSection(false);
@@ -180,12 +178,12 @@ ProgressGamePage::ProgressGamePage(QWidget* parent) : QWidget(parent) {
 void ProgressGamePage::setTopic(const TopicProgress& topic) {
     m_topic = &topic;
     const QSignalBlocker quiet(m_choice);
-    m_games->show(static_cast<int>(topic.answerLog.games().size()),
-                  [&topic](int row, int, int role) {
-                      return role == Qt::DisplayRole
-                                 ? QVariant(loggedGameListText(topic, static_cast<std::size_t>(row)))
-                                 : QVariant();
-                  });
+    m_games->show(
+        static_cast<int>(topic.answerLog.games().size()), [&topic](int row, int, int role) {
+            return role == Qt::DisplayRole
+                       ? QVariant(loggedGameListText(topic, static_cast<std::size_t>(row)))
+                       : QVariant();
+        });
     m_choice->setCurrentIndex(-1);
     clearGame();
 }
@@ -223,8 +221,8 @@ void ProgressGamePage::showCloseUp(const GameCloseUp& closeUp) {
     m_notRecalledRows->show(static_cast<int>(closeUp.notRecalled.size()),
                             [&closeUp, &log](int row, int column, int role) {
                                 return unrecalledCell(
-                                    log, closeUp.notRecalled[static_cast<std::size_t>(row)],
-                                    column, role);
+                                    log, closeUp.notRecalled[static_cast<std::size_t>(row)], column,
+                                    role);
                             });
 }
 

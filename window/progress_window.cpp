@@ -11,8 +11,8 @@
 #include "record/messages.h"
 
 #include <QChartView>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>

@@ -16,8 +16,8 @@ constexpr std::size_t kRejectedTopicBoxes = 5;
 
 Wordbloom::Wordbloom(const WorkDir& dir, Clock& clock, RandomSource& random, GameView& view,
                      Prompter& prompter, WorkRunner& runner)
-    : m_dir(dir), m_clock(clock), m_view(view), m_prompter(prompter), m_settings(dir, view, prompter),
-      m_game(dir, clock, random, view, prompter, m_settings),
+    : m_dir(dir), m_clock(clock), m_view(view), m_prompter(prompter),
+      m_settings(dir, view, prompter), m_game(dir, clock, random, view, prompter, m_settings),
       m_history(dir, view, prompter, runner), m_topicPanel(dir, view, prompter, runner),
       m_progress(dir, view, prompter, runner) {
     m_game.whenSaved([this](const PlayRecord& record) { m_history.add(record); });

@@ -20,8 +20,7 @@ class GameCloseUpTest : public ProgressTest {
 protected:
     const TopicAnswerLog& read(const std::vector<Logged>& records, const char* topic = "色") {
         for (const Logged& each : records) {
-            appendAnswerLogRecord(dir, topic,
-                                  {each.date, each.time, each.gameNumber, each.answer});
+            appendAnswerLogRecord(dir, topic, {each.date, each.time, each.gameNumber, each.answer});
         }
         m_progress = readProgress(dir, topic).topic;
         return m_progress.answerLog;
@@ -140,7 +139,8 @@ TEST_F(GameCloseUpTest, AGameGoesOnPastMidnightOnlyWhenItsNumberOrItsPaceTellsSo
     };
     int topic = 0;
     for (const Case& each : cases) {
-        const TopicAnswerLog& log = read({each.before, each.after}, std::to_string(++topic).c_str());
+        const TopicAnswerLog& log =
+            read({each.before, each.after}, std::to_string(++topic).c_str());
         EXPECT_EQ(log.games().size(), each.games) << topic;
         EXPECT_EQ(log.games()[0].crossedMidnight, each.games == 1) << topic;
     }

@@ -24,12 +24,10 @@ namespace {
 
 std::string logLine(const char* date, const char* time, const char* game,
                     const std::string& answer) {
-    return "\"" + std::string(date) + "\",\"" + time + "\",\"" + game + "\",\"" + answer +
-           "\"\r\n";
+    return "\"" + std::string(date) + "\",\"" + time + "\",\"" + game + "\",\"" + answer + "\"\r\n";
 }
 
-std::string savedGame(const char* date, const char* time, int newAnswers, int existing,
-                      int twice) {
+std::string savedGame(const char* date, const char* time, int newAnswers, int existing, int twice) {
     const int total = newAnswers + existing + twice;
     return "\"" + std::string(date) + "\",\"" + time + "\",\"一番食べたいもの\"," +
            std::to_string(total) + "," + std::to_string(newAnswers) + "," +
@@ -71,16 +69,15 @@ private slots:
     void aGameIsChosenOnTheChartOrInTheListAndLookedAtClosely() {
         Session session;
         const std::string huge(3000, 'x');
-        session.folder.write(
-            "一番食べたいもの_履歴.txt",
-            cp932(logLine("2024/01/14", "08:00:00", "000", "すし") +
-                  logLine("2024/01/14", "09:00:00", "001", "すし") +
-                  logLine("2024/01/14", "09:00:03", "001", "そば") +
-                  logLine("2024/01/14", "09:00:12", "001", "すし") +
-                  logLine("2024/01/14", "10:00:00", "002", huge) +
-                  logLine("2024/01/14", "10:00:05", "002", "すし")));
+        session.folder.write("一番食べたいもの_履歴.txt",
+                             cp932(logLine("2024/01/14", "08:00:00", "000", "すし") +
+                                   logLine("2024/01/14", "09:00:00", "001", "すし") +
+                                   logLine("2024/01/14", "09:00:03", "001", "そば") +
+                                   logLine("2024/01/14", "09:00:12", "001", "すし") +
+                                   logLine("2024/01/14", "10:00:00", "002", huge) +
+                                   logLine("2024/01/14", "10:00:05", "002", "すし")));
         session.folder.write("履歴.txt", cp932(savedGame("2024/01/14", "09:01:05", 1, 1, 1) +
-                                                savedGame("2024/01/14", "10:01:05", 1, 1, 0)));
+                                               savedGame("2024/01/14", "10:01:05", 1, 1, 0)));
         ProgressWindow* progress = openProgress(session);
 
         // The latest game is on its page from the start; a huge answer is cut.
@@ -147,14 +144,17 @@ private slots:
         QVERIFY(accessibleDescription(calendar).startsWith(
             QStringLiteral("2024/01/14（日）2 ゲーム。2024 年: 遊んだ日 3 日、ゲーム 4。")));
         QTest::keyClick(calendar, Qt::Key_Up);
-        QVERIFY(accessibleDescription(calendar).startsWith(QStringLiteral("2024/01/13（土）1 ゲーム")));
+        QVERIFY(
+            accessibleDescription(calendar).startsWith(QStringLiteral("2024/01/13（土）1 ゲーム")));
         QTest::keyClick(calendar, Qt::Key_Left); // a week back, across the new year
         QTest::keyClick(calendar, Qt::Key_Left);
-        QVERIFY(accessibleDescription(calendar).startsWith(QStringLiteral("2023/12/30（土）1 ゲーム")));
+        QVERIFY(
+            accessibleDescription(calendar).startsWith(QStringLiteral("2023/12/30（土）1 ゲーム")));
         QCOMPARE(in<QLabel>(progress, "progressCalendarYear")->text(), QStringLiteral("2023 年"));
         QVERIFY(!in<QWidget>(progress, "progressCalendarEarlier")->isEnabled());
         QTest::mouseClick(in<QWidget>(progress, "progressCalendarLater"), Qt::LeftButton);
-        QVERIFY(accessibleDescription(calendar).startsWith(QStringLiteral("2024/12/29（日）ゲームなし")));
+        QVERIFY(accessibleDescription(calendar).startsWith(
+            QStringLiteral("2024/12/29（日）ゲームなし")));
 
         const QPoint onDay = calendar->dayRect(calendar->focusedDay() - 2).center();
         QHelpEvent tip(QEvent::ToolTip, onDay, calendar->mapToGlobal(onDay));

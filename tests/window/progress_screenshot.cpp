@@ -34,10 +34,11 @@ std::string twoDigits(int value) {
 // An answer that reads like one: a food, plain or in a dish.
 std::string foodWord(int word) {
     static const char* const foods[] = {
-        "すし",   "ラーメン", "カレー", "うどん", "そば",   "天ぷら", "焼き鳥", "ぎょうざ",
-        "たこ焼き", "お好み焼き", "からあげ", "とんかつ", "オムライス", "ハンバーグ", "ピザ", "パスタ",
-        "ステーキ", "やきそば", "肉じゃが", "おでん", "すき焼き", "しゃぶしゃぶ", "親子丼", "牛丼",
-        "うなぎ",   "さしみ",   "みそ汁", "おにぎり", "たまご焼き", "コロッケ"};
+        "すし",       "ラーメン",   "カレー",   "うどん",       "そば",       "天ぷら",
+        "焼き鳥",     "ぎょうざ",   "たこ焼き", "お好み焼き",   "からあげ",   "とんかつ",
+        "オムライス", "ハンバーグ", "ピザ",     "パスタ",       "ステーキ",   "やきそば",
+        "肉じゃが",   "おでん",     "すき焼き", "しゃぶしゃぶ", "親子丼",     "牛丼",
+        "うなぎ",     "さしみ",     "みそ汁",   "おにぎり",     "たまご焼き", "コロッケ"};
     static const char* const dishes[] = {"", "定食", "弁当", "セット", "の大盛り"};
     const auto index = static_cast<std::size_t>(word);
     return std::string(foods[index % std::size(foods)]) +
