@@ -12,7 +12,7 @@ namespace wordbloom {
 
 namespace {
 
-constexpr std::int64_t kSecondsInDay = 24 * 60 * 60;
+constexpr std::int64_t kSecondsInDay = std::int64_t{24} * 60 * 60;
 
 // Seconds from 1970/01/01 of a stored date and time, as the files' clock
 // gave them; nothing when either cannot be read.
@@ -21,7 +21,8 @@ std::optional<std::int64_t> momentOf(std::optional<int> day, std::string_view st
     if (!day || !time) {
         return std::nullopt;
     }
-    return *day * kSecondsInDay + (time->hour * 60 + time->minute) * 60 + time->second;
+    const std::int64_t second = (time->hour * 60 + time->minute) * 60 + time->second;
+    return *day * kSecondsInDay + second;
 }
 
 struct Begun {
@@ -42,8 +43,11 @@ SavedGameLinks linkSavedGames(const std::vector<TopicGame>& saved, const TopicAn
             begun.push_back({*moment, game});
         }
     }
-    std::stable_sort(begun.begin(), begun.end(),
-                     [](const Begun& a, const Begun& b) { return a.moment < b.moment; });
+    // In file order unless the clock was put back.
+    const auto earlier = [](const Begun& a, const Begun& b) { return a.moment < b.moment; };
+    if (!std::is_sorted(begun.begin(), begun.end(), earlier)) {
+        std::stable_sort(begun.begin(), begun.end(), earlier);
+    }
     for (std::size_t game = 0; game < saved.size(); ++game) {
         const auto moment = momentOf(dayOfStoredDate(saved[game].date), saved[game].time);
         if (!moment) {
