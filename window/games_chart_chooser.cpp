@@ -12,7 +12,9 @@ namespace wordbloom {
 
 namespace {
 
-const QColor kHighlight(0x20, 0x20, 0x20);
+// How much darker the highlighted game's bar is than the others: its 新, 既
+// and 重 still read apart.
+constexpr int kHighlightDarkness = 220;
 
 QStackedBarSeries* barsOf(QChartView* view) {
     for (QAbstractSeries* series : view->chart()->series()) {
@@ -87,7 +89,7 @@ void GamesChartChooser::markHighlighted() {
         return;
     }
     for (QBarSet* set : bars->barSets()) {
-        set->setSelectedColor(kHighlight);
+        set->setSelectedColor(set->color().darker(kHighlightDarkness));
         set->deselectAllBars();
         if (m_highlighted && *m_highlighted >= firstShown()) {
             set->selectBar(static_cast<int>(*m_highlighted - firstShown()));
