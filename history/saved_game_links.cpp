@@ -37,10 +37,12 @@ SavedGameLinks linkSavedGames(const std::vector<TopicGame>& saved, const TopicAn
     links.loggedGameOfSaved.resize(saved.size());
     links.savedGameOfLogged.resize(log.games().size());
     std::vector<Begun> begun;
+    std::vector<bool> placed(log.games().size());
     for (std::size_t game = 0; game < log.games().size(); ++game) {
         const LoggedGame& logged = log.games()[game];
         if (const auto moment = momentOf(logged.day, logged.firstTime)) {
             begun.push_back({*moment, game});
+            placed[game] = true;
         }
     }
     // In file order unless the clock was put back.
@@ -61,6 +63,14 @@ SavedGameLinks linkSavedGames(const std::vector<TopicGame>& saved, const TopicAn
             continue;
         }
         const std::size_t logged = std::prev(after)->game;
+        // The game after it may be the one saved when it has no place in
+        // time, unless its date is later than the saving.
+        if (logged + 1 < placed.size() && !placed[logged + 1]) {
+            const std::optional<int> nextDay = log.games()[logged + 1].day;
+            if (!nextDay || *nextDay * kSecondsInDay <= *moment) {
+                continue;
+            }
+        }
         links.loggedGameOfSaved[game] = logged;
         if (!links.savedGameOfLogged[logged]) {
             links.savedGameOfLogged[logged] = game;

@@ -165,6 +165,24 @@ TEST_F(GameCloseUpTest, EachSavedGameFindsTheLastGameBegunBeforeItWasSaved) {
     EXPECT_EQ(progress().savedLinks.savedGameOfLogged, (Links{{}, 2, {}, 3}));
 }
 
+TEST_F(GameCloseUpTest, AGameWithoutAPlaceInTimeIsListedCountedAndNeverGuessedAt) {
+    save("2024/01/15", "09:01:00", "色", 1);
+    save("2024/01/16", "10:01:00", "色", 1); // its game's time cannot be read
+    const TopicAnswerLog& log = read({
+        {"昨日", "09:00:00", "001", "a"},
+        {"2024/01/15", "09:00:00", "001", "b"},
+        {"2024/01/16", "朝", "001", "c"},
+        {"2024/01/16", "10:00:30", "001", "d"},
+    });
+    ASSERT_EQ(log.games().size(), 3U);
+    EXPECT_EQ(log.unreadableDates(), 1U);
+    EXPECT_EQ(log.unreadableTimes(), 1U);
+    using Links = std::vector<std::optional<std::size_t>>;
+    EXPECT_EQ(progress().savedLinks.loggedGameOfSaved, (Links{1, {}}));
+    EXPECT_EQ(closeUp(log, 2).pace.slices, std::vector<std::size_t>{1});
+    EXPECT_EQ(closeUp(log, 2).pace.untimed, 1U);
+}
+
 TEST_F(GameCloseUpTest, FavouritesAreTheAnswersGivenMostAndTheEarlierFirstOfATie) {
     std::vector<Logged> records;
     for (const char* answer : {"青", "赤", "緑", "赤", "白", "緑", "赤", "緑", "白"}) {

@@ -4,6 +4,7 @@
 // calendar of days played by keys, the favourite answers.
 
 #include "window/calendar_panel.h"
+#include "window/elided_text.h"
 #include "window/play_calendar_view.h"
 #include "window/progress_window.h"
 #include "window_session.h"
@@ -13,6 +14,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QHorizontalBarSeries>
+#include <QScrollBar>
 #include <QStackedBarSeries>
 #include <QTabWidget>
 #include <QTableView>
@@ -125,6 +127,45 @@ private slots:
                  QStringLiteral("回答 6 のうち、ちがう回答 3"));
         QVERIFY(accessibleDescription(in<QChartView>(progress, "progressFavourites"))
                     .contains(QStringLiteral("1. すし 4 回、2. そば 1 回")));
+    }
+
+    void keysOnTheGamesChartPageThroughManyGames() {
+        Session session;
+        std::string history;
+        for (int minute = 0; minute < 60; ++minute) {
+            const std::string time =
+                "10:" + std::string(minute < 10 ? "0" : "") + std::to_string(minute) + ":00";
+            history += savedGame("2024/01/14", time.c_str(), 1, 0, 0);
+        }
+        session.folder.write("履歴.txt", cp932(history));
+        ProgressWindow* progress = openProgress(session);
+        auto* chart = in<QChartView>(progress, "progressGames");
+        QCOMPARE(progress->gamesScrollBar()->value(), 10);
+        QTest::keyClick(chart, Qt::Key_Home);
+        QCOMPARE(progress->gamesScrollBar()->value(), 0);
+        QVERIFY(accessibleDescription(chart).contains(
+            QStringLiteral("1 ゲーム目、2024/01/14 10:00:00")));
+        for (int step = 0; step < 50; ++step) {
+            QTest::keyClick(chart, Qt::Key_Right);
+        }
+        QCOMPARE(progress->gamesScrollBar()->value(), 1); // game 51 is the page's last
+        QTest::keyClick(chart, Qt::Key_Space);            // saved, but the log has no game for it
+        QVERIFY(summary(progress).contains(QStringLiteral("お題の履歴に回答がありません")));
+    }
+
+    void longTextsAreCutAtACharacterBoundary_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short") << QStringLiteral("すし") << QStringLiteral("すし");
+        QTest::newRow("exactly four") << QStringLiteral("すし定食") << QStringLiteral("すし定食");
+        QTest::newRow("five") << QStringLiteral("すし定食A") << QStringLiteral("すし定食…");
+        QTest::newRow("four-byte") << QStringLiteral("𠮷野家の牛丼") << QStringLiteral("𠮷野家の…");
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void longTextsAreCutAtACharacterBoundary() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(elidedText(text.toStdString(), 4), shown);
     }
 
     void theCalendarReadsEachDayByKeysAndPagesBackAYear() {
