@@ -77,25 +77,13 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_pages->setAccessibleName(QStringLiteral("表示するゲーム"));
     // Reached by Tab, the arrow keys and Page Up/Down page through the games.
     m_pages->setFocusPolicy(Qt::StrongFocus);
-    m_vocabulary = chartView(topicPage, "progressVocabulary");
-    m_chooser = new GamesChartChooser(m_games, m_pages);
-    m_answerCounts = new QLabel(topicPage);
-    m_answerCounts->setObjectName(QStringLiteral("progressAnswerCounts"));
-    m_favourites = chartView(topicPage, "progressFavourites");
-    m_favourites->setMinimumHeight(300);
-    auto* favourites = new QVBoxLayout;
-    favourites->addWidget(m_answerCounts);
-    favourites->addWidget(m_favourites, 1);
-    auto* answers = new QHBoxLayout;
-    answers->addWidget(m_vocabulary, 1);
-    answers->addLayout(favourites, 1);
     auto* topicLayout = new QVBoxLayout(topicPage);
     topicLayout->addWidget(m_topicLabel);
     topicLayout->addWidget(m_bests);
     topicLayout->addWidget(m_topicNote);
     topicLayout->addWidget(m_games, 3);
     topicLayout->addWidget(m_pages);
-    topicLayout->addLayout(answers, 5);
+    topicLayout->addLayout(answersRow(topicPage), 5);
     m_tabs->addTab(topicPage, QStringLiteral("お題"));
 
     auto* overallPage = new QWidget;
@@ -109,13 +97,36 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     overallLayout->addWidget(m_mostPlayed, 1);
     overallLayout->addWidget(m_calendar);
     m_tabs->addTab(overallPage, QStringLiteral("すべてのお題"));
-    m_gamePage = new ProgressGamePage(m_tabs);
-    m_tabs->addTab(m_gamePage, QStringLiteral("ゲームを詳しく"));
+    addGamePage();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
 
     connect(m_pages, &QScrollBar::valueChanged, this, &ProgressWindow::showGamesFrom);
+}
+
+// The topic's vocabulary beside its favourite answers.
+QLayout* ProgressWindow::answersRow(QWidget* topicPage) {
+    m_vocabulary = chartView(topicPage, "progressVocabulary");
+    m_answerCounts = new QLabel(topicPage);
+    m_answerCounts->setObjectName(QStringLiteral("progressAnswerCounts"));
+    m_favourites = chartView(topicPage, "progressFavourites");
+    m_favourites->setMinimumHeight(300);
+    auto* favourites = new QVBoxLayout;
+    favourites->addWidget(m_answerCounts);
+    favourites->addWidget(m_favourites, 1);
+    auto* answers = new QHBoxLayout;
+    answers->addWidget(m_vocabulary, 1);
+    answers->addLayout(favourites, 1);
+    return answers;
+}
+
+// The page of one game looked at closely, chosen on the games chart or in
+// the page's own list.
+void ProgressWindow::addGamePage() {
+    m_chooser = new GamesChartChooser(m_games, m_pages);
+    m_gamePage = new ProgressGamePage(m_tabs);
+    m_tabs->addTab(m_gamePage, QStringLiteral("ゲームを詳しく"));
     connect(m_chooser, &GamesChartChooser::highlightedChanged, this,
             &ProgressWindow::describeGamesChart);
     connect(m_chooser, &GamesChartChooser::chosen, this, [this](std::size_t game) {

@@ -10,6 +10,7 @@
 class QChart;
 class QChartView;
 class QLabel;
+class QLayout;
 class QScrollBar;
 class QTabWidget;
 
@@ -61,6 +62,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QLayout* answersRow(QWidget* topicPage);
+    void addGamePage();
     void showGamesFrom(int first);
     void describeGamesChart();
 
