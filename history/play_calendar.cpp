@@ -29,7 +29,9 @@ std::optional<Streak> streakHolding(const std::vector<PlayDay>& days, int day) {
 } // namespace
 
 PlayCalendar playCalendar(std::vector<int> gameDays) {
-    std::sort(gameDays.begin(), gameDays.end());
+    if (!std::is_sorted(gameDays.begin(), gameDays.end())) {
+        std::sort(gameDays.begin(), gameDays.end());
+    }
     PlayCalendar calendar;
     std::optional<Streak> run;
     for (const int day : gameDays) {
