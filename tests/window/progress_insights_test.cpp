@@ -10,6 +10,7 @@
 #include "window_session.h"
 
 #include <QAccessible>
+#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChartView>
 #include <QComboBox>
@@ -151,6 +152,22 @@ private slots:
         QCOMPARE(progress->gamesScrollBar()->value(), 1); // game 51 is the page's last
         QTest::keyClick(chart, Qt::Key_Space);            // saved, but the log has no game for it
         QVERIFY(summary(progress).contains(QStringLiteral("お題の履歴に回答がありません")));
+    }
+
+    void answersAlikeInTheirFirstCharactersKeepABarEach() {
+        Session session;
+        const std::string start = cp932("ながいながいながいながいながい名前の");
+        session.folder.write("一番食べたいもの_履歴.txt",
+                             logLine("2024/01/14", "09:00:00", "001", start + "A") +
+                                 logLine("2024/01/14", "09:00:01", "001", start + "A") +
+                                 logLine("2024/01/14", "09:00:02", "001", start + "B"));
+        ProgressWindow* progress = openProgress(session);
+        QChart* chart = in<QChartView>(progress, "progressFavourites")->chart();
+        const auto* answers = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).first());
+        QCOMPARE(answers->count(), 2);
+        QVERIFY(answers->at(0) != answers->at(1));
+        const auto* times = qobject_cast<QHorizontalBarSeries*>(chart->series().first());
+        QCOMPARE(times->barSets().first()->at(1), 2.0); // the top bar: given twice
     }
 
     void longTextsAreCutAtACharacterBoundary_data() {
