@@ -46,24 +46,43 @@ AnswerPace paceOf(const TopicAnswerLog& log, const LoggedGame& game) {
     return pace;
 }
 
+// How often each answer known before the game was given before it, counted
+// over the answers before the game or taken from the whole log's counts less
+// the answers from the game on, whichever are fewer.
+std::vector<std::size_t> timesBefore(const TopicAnswerLog& log, const LoggedGame& game) {
+    std::vector<std::size_t> times(game.knownBefore);
+    if (game.firstAnswer <= log.answerCount() - game.firstAnswer) {
+        for (std::size_t i = 0; i < game.firstAnswer; ++i) {
+            ++times[log.answerAt(i)];
+        }
+        return times;
+    }
+    for (AnswerId answer = 0; answer < game.knownBefore; ++answer) {
+        times[answer] = log.timesGiven(answer);
+    }
+    for (std::size_t i = game.firstAnswer; i < log.answerCount(); ++i) {
+        if (log.answerAt(i) < game.knownBefore) {
+            --times[log.answerAt(i)];
+        }
+    }
+    return times;
+}
+
 // The answers known before the game that it did not give, given most often
 // in the games before first.
 std::vector<UnrecalledAnswer> notRecalled(const TopicAnswerLog& log, const LoggedGame& game,
                                           const std::vector<bool>& given) {
-    std::vector<std::size_t> times(game.knownBefore);
-    for (std::size_t i = 0; i < game.firstAnswer; ++i) {
-        ++times[log.answerAt(i)];
-    }
+    const std::vector<std::size_t> times = timesBefore(log, game);
     std::vector<UnrecalledAnswer> answers;
     for (AnswerId answer = 0; answer < game.knownBefore; ++answer) {
         if (!given[answer]) {
             answers.push_back({answer, times[answer]});
         }
     }
-    std::stable_sort(answers.begin(), answers.end(),
-                     [](const UnrecalledAnswer& a, const UnrecalledAnswer& b) {
-                         return a.timesGiven > b.timesGiven;
-                     });
+    std::sort(
+        answers.begin(), answers.end(), [](const UnrecalledAnswer& a, const UnrecalledAnswer& b) {
+            return a.timesGiven != b.timesGiven ? a.timesGiven > b.timesGiven : a.answer < b.answer;
+        });
     return answers;
 }
 

@@ -55,23 +55,29 @@ TEST_F(GameCloseUpTest, KindsComeFromTheLogAloneAndTheKnownAnswersNotRecalledAre
         {"2024/01/16", "09:00:01", "001", "白"},
         {"2024/01/16", "09:00:02", "001", "黒"},
         {"2024/01/16", "09:00:03", "001", "白"},
+        {"2024/01/16", "10:00:00", "002", "赤"},
     });
-    ASSERT_EQ(log.games().size(), 4U);
+    ASSERT_EQ(log.games().size(), 5U);
     const std::pair<std::size_t, const char*> expected[] = {
-        {0, "新"}, {1, "新新新重"}, {2, "新既既"}, {3, "既新既重"}};
+        {0, "新"}, {1, "新新新重"}, {2, "新既既"}, {3, "既新既重"}, {4, "既"}};
     for (const auto& [game, text] : expected) {
         EXPECT_EQ(kinds(closeUp(log, game)), text) << game;
     }
 
-    const GameCloseUp last = closeUp(log, 3);
-    EXPECT_EQ(last.knownBefore, 5U);
-    EXPECT_EQ(last.recalled, 2U); // 青 and 黒
-    Texts notRecalled;
-    for (const UnrecalledAnswer& each : last.notRecalled) {
-        notRecalled.push_back(std::string(log.text(each.answer)) + std::to_string(each.timesGiven));
-    }
-    // 赤 three times; then 黄 and 緑 once each, 黄 given first.
-    EXPECT_EQ(notRecalled, (Texts{"赤3", "黄1", "緑1"}));
+    const auto notRecalled = [&log](const GameCloseUp& game) {
+        Texts listed;
+        for (const UnrecalledAnswer& each : game.notRecalled) {
+            listed.push_back(std::string(log.text(each.answer)) + std::to_string(each.timesGiven));
+        }
+        return listed;
+    };
+    const GameCloseUp fourth = closeUp(log, 3);
+    EXPECT_EQ(fourth.knownBefore, 5U);
+    EXPECT_EQ(fourth.recalled, 2U); // 青 and 黒
+    // 赤 three times before (once more after); then 黄 and 緑 once each, 黄
+    // given first.
+    EXPECT_EQ(notRecalled(fourth), (Texts{"赤3", "黄1", "緑1"}));
+    EXPECT_EQ(notRecalled(closeUp(log, 2)), (Texts{"黒1", "黄1"}));
     EXPECT_EQ(closeUp(log, 0).knownBefore, 0U);
     EXPECT_TRUE(closeUp(log, 0).notRecalled.empty());
 }
