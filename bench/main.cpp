@@ -34,6 +34,12 @@ std::vector<RatioLine> lines(const std::map<std::string, Best>& best) {
                   "charts/progress", "read/chart_files", 1.5),
         timeRatio(best, "Import: 32,766 games and 1,000,000 answers into a folder holding half",
                   "import/played_folder", "read/import_files", 3.0),
+        timeRatio(best, "Progress, a topic's 1,000,000 answers with its latest game looked at",
+                  "insights/topic", "read/chart_files", 1.5),
+        timeRatio(best, "Progress of all topics with the calendar: 32,766 games",
+                  "insights/all_topics", "read/play_history", 1.5),
+        timeRatio(best, "Choosing another game vs reading the files again", "insights/choose_game",
+                  "read/chart_files", 0.1),
         memoryRatio(best, "Peak memory at start-up: 32,766 games minus empty, vs data read",
                     "start/32766_games", "start/empty_history", "data_read", 3.0),
     };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/game_view.h"
 #include "record/prompter.h"
+#include "window/game_view.h"
 
 #include <stdexcept>
 #include <string>
@@ -46,6 +46,8 @@ public:
     void showTopicHistory(const TopicHistory&) override {}
     void setTopicPanelVisible(bool) override {}
     void showProgress(const std::string&, const TopicProgress&, const OverallProgress&) override {}
+    void showGameCloseUp(const GameCloseUp&) override {}
+    void showUnloggedGame(std::size_t) override {}
 
 private:
     std::string m_topic;

@@ -66,6 +66,9 @@ OverallProgress overallProgress(const PlayHistory& history, std::size_t topicCou
             ++progress.unreadableDates;
         }
     }
+    // Sorted once for the calendar and the weeks, which then find them in order.
+    std::sort(days.begin(), days.end());
+    progress.calendar = playCalendar(days);
     WeeklyGames weekly = weeklyGames(std::move(days));
     progress.weeks = std::move(weekly.weeks);
     progress.gamesOutsideWeeks = weekly.gamesOutside;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "play_calendar.h"
 #include "weekly_games.h"
 
 #include "record/play_history_file.h"
@@ -28,6 +29,8 @@ struct OverallProgress {
     // games, the one that comes first in 履歴.txt comes first. Every saved game
     // counts here, also one whose date cannot be read.
     std::vector<TopicPlayCount> mostPlayedTopics;
+    // The days played, every game with a date that can be read.
+    PlayCalendar calendar;
 
     std::size_t unreadableDates = 0;     // games left out of the weeks for their date
     std::size_t gamesOutsideWeeks = 0;   // games too far in time from the others to chart

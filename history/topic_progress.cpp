@@ -26,10 +26,12 @@ std::optional<PersonalBest> bestOf(const std::vector<TopicGame>& games, ValueOf 
 TopicProgress readTopicProgress(const WorkDir& dir, const PlayHistory& history,
                                 std::string_view topic) {
     TopicProgress progress;
-    VocabularyGrowth vocabulary;
+    TopicAnswerLog& log = progress.answerLog;
     progress.skippedAnswerLogLines = forEachAnswerRecord(
-        dir, topic, [&](const AnswerLogFormat::Fields& record) { vocabulary.add(record); });
-    progress.vocabulary = std::move(vocabulary).points();
+        dir, topic, [&log](const AnswerLogFormat::Fields& record) { log.add(record); });
+    log.finish();
+    progress.vocabulary = vocabularyGrowth(log);
+    progress.favouriteAnswers = favouriteAnswers(log);
 
     progress.skippedHistoryLines = history.skippedLines;
     TopicGames played = topicGames(history.records, topic);
@@ -40,6 +42,7 @@ TopicProgress readTopicProgress(const WorkDir& dir, const PlayHistory& history,
     });
     progress.bestRate =
         bestOf(progress.games, [](const TopicGame& game) { return game.charactersPerSecond; });
+    progress.savedLinks = linkSavedGames(progress.games, log);
     return progress;
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "favourite_answers.h"
+#include "saved_game_links.h"
+#include "topic_answer_log.h"
 #include "topic_games.h"
 #include "vocabulary_growth.h"
 
@@ -32,6 +35,12 @@ struct TopicProgress {
     // tie. Nothing when no game has that value.
     std::optional<PersonalBest> mostNewAnswers;
     std::optional<PersonalBest> bestRate;
+    // Every logged answer, game by game, kept so that any game can be looked
+    // at closely; which saved game is which game of the log; the answers
+    // given most often.
+    TopicAnswerLog answerLog;
+    SavedGameLinks savedLinks;
+    std::vector<AnswerCount> favouriteAnswers;
 
     std::size_t unreadableDates = 0;       // the topic's games left out for their date
     std::size_t skippedHistoryLines = 0;   // lines of 履歴.txt that could not be read

@@ -42,7 +42,9 @@ WeeklyGames weeklyGames(std::vector<int> days) {
     for (int& day : days) {
         day = mondayOf(day);
     }
-    std::sort(days.begin(), days.end());
+    if (!std::is_sorted(days.begin(), days.end())) {
+        std::sort(days.begin(), days.end());
+    }
     const Stretch stretch = fullestStretch(days);
     result.gamesOutside = days.size() - stretch.count;
     const int firstMonday = days[stretch.first];

@@ -125,6 +125,13 @@ struct MisnamedFilesOffer {
 };
 Message misnamedFilesOfferMessage(const MisnamedFilesOffer& offer);
 
+// The note under a game looked at closely: answers left out of its pace, for
+// a time that cannot be read or for coming after the longest play length,
+// and the games of the answer log whose date cannot be read. Empty when
+// nothing was left out.
+std::string gameCloseUpNote(std::size_t untimedAnswers, std::size_t laterAnswers,
+                            std::size_t undatedGames);
+
 // Something that should never happen did, inside one of the player's actions.
 Message unexpectedErrorMessage(std::string_view what);
 

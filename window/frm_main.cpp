@@ -7,6 +7,7 @@
 #include "pick_list_combo_box.h"
 #include "pictures.h"
 #include "progress_menu.h"
+#include "progress_window.h"
 #include "record/messages.h"
 
 #include <QApplication>
@@ -148,6 +149,19 @@ void FrmMain::bindEvents() {
     connect(m_cmdEnd, &QToolButton::clicked, this, [this] { endProgram(); });
     connect(m_tmrStart, &QTimer::timeout, this, [this] { tmrStart_Timer(); });
     connect(m_tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
+}
+
+// The progress window's part of the table, bound when the window is made.
+void FrmMain::bindProgressEvents() {
+    Wordbloom& app = *m_app;
+    connect(m_progressWindow, &ProgressWindow::savedGameChosen, this,
+            [this, &app](std::size_t game) {
+                run([&app, game] { app.progress().lookAtSavedGame(game); });
+            });
+    connect(m_progressWindow, &ProgressWindow::loggedGameChosen, this,
+            [this, &app](std::size_t game) {
+                run([&app, game] { app.progress().lookAtLoggedGame(game); });
+            });
 }
 
 // The topic panel's part of the table, bound when the panel is made.

@@ -88,6 +88,8 @@ public:
     void setTopicPanelVisible(bool visible) override;
     void showProgress(const std::string& topic, const TopicProgress& topicProgress,
                       const OverallProgress& overallProgress) override;
+    void showGameCloseUp(const GameCloseUp& closeUp) override;
+    void showUnloggedGame(std::size_t savedGame) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +104,7 @@ private:
     void buildTopicPanel();
     void ensureTopicPanel();
     void bindTopicPanelEvents();
+    void bindProgressEvents();
     void setTopicPanelTabOrder();
     bool topicPanelOpen() const;
     // Puts each picture in its control, once the set has rendered them.

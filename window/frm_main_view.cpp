@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
 #include "answer_box.h"
+#include "answer_kinds.h"
 #include "clickable_frame.h"
 #include "flex_grid.h"
 #include "frm_main.h"
@@ -23,31 +24,6 @@
 namespace wordbloom {
 
 namespace {
-
-QColor kindColour(AnswerKind kind) {
-    switch (kind) {
-    case AnswerKind::Duplicate:
-        return {255, 192, 192};
-    case AnswerKind::Existing:
-        return {255, 255, 192};
-    case AnswerKind::New:
-        break;
-    }
-    return {192, 255, 192};
-}
-
-// The colour's meaning in words, for those who cannot see it.
-QString kindMeaning(AnswerKind kind) {
-    switch (kind) {
-    case AnswerKind::Duplicate:
-        return QStringLiteral("重複した回答");
-    case AnswerKind::Existing:
-        return QStringLiteral("既存の回答");
-    case AnswerKind::New:
-        break;
-    }
-    return QStringLiteral("新しい回答");
-}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -253,8 +229,17 @@ void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicP
                            const OverallProgress& overallProgress) {
     if (m_progressWindow == nullptr) {
         m_progressWindow = new ProgressWindow(this);
+        bindProgressEvents();
     }
     m_progressWindow->showProgress(shownText(topic), topicProgress, overallProgress);
+}
+
+void FrmMain::showGameCloseUp(const GameCloseUp& closeUp) {
+    m_progressWindow->showGameCloseUp(closeUp);
+}
+
+void FrmMain::showUnloggedGame(std::size_t savedGame) {
+    m_progressWindow->showUnloggedGame(savedGame);
 }
 
 void FrmMain::setTopicPanelVisible(bool visible) {

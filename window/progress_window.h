@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/game_close_up.h"
 #include "history/overall_progress.h"
 #include "history/topic_progress.h"
 
@@ -9,14 +10,21 @@
 class QChart;
 class QChartView;
 class QLabel;
+class QLayout;
 class QScrollBar;
 class QTabWidget;
 
 namespace wordbloom {
 
+class CalendarPanel;
+class GamesChartChooser;
+class ProgressGamePage;
+
 // The progress window (成績), beside the game's window and never in its way:
-// one tab for a topic's games, rates, vocabulary and bests, one for all
-// topics. It only draws; the numbers come worked out from the core.
+// one tab for a topic's games, rates, vocabulary, bests and favourite
+// answers, one for a game looked at closely, one for all topics with their
+// calendar of days played. It only draws; the numbers come worked out from
+// the core.
 class ProgressWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +39,10 @@ public:
     // are in view.
     void showProgress(const QString& topic, const TopicProgress& topicProgress,
                       const OverallProgress& overallProgress);
+    // Shows a game looked at closely (the caller's, valid until the next
+    // call), or that a saved game has no answers in the log.
+    void showGameCloseUp(const GameCloseUp& closeUp);
+    void showUnloggedGame(std::size_t savedGame);
 
     // What the charts show, for the tests and for screen readers.
     QChart* gamesChart() const;
@@ -39,12 +51,21 @@ public:
     QChart* mostPlayedChart() const;
     QScrollBar* gamesScrollBar() const { return m_pages; }
 
+signals:
+    // The player chose a saved game on the games chart, or a game of the
+    // answer log in the list of the game's page.
+    void savedGameChosen(std::size_t savedGame);
+    void loggedGameChosen(std::size_t game);
+
 protected:
     // Escape closes the window, as it closes a dialog.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QLayout* answersRow(QWidget* topicPage);
+    void addGamePage();
     void showGamesFrom(int first);
+    void describeGamesChart();
 
     QTabWidget* m_tabs = nullptr;
     QLabel* m_topicLabel = nullptr;
@@ -56,6 +77,11 @@ private:
     QChartView* m_vocabulary = nullptr;
     QChartView* m_weekly = nullptr;
     QChartView* m_mostPlayed = nullptr;
+    QChartView* m_favourites = nullptr;
+    QLabel* m_answerCounts = nullptr;
+    GamesChartChooser* m_chooser = nullptr;
+    ProgressGamePage* m_gamePage = nullptr;
+    CalendarPanel* m_calendar = nullptr;
     const TopicProgress* m_topic = nullptr;
 };
 

@@ -65,12 +65,13 @@ void Wordbloom::openTopicPanel() {
 
 void Wordbloom::openProgressOfHistoryRow(std::size_t row) {
     if (const auto topic = m_history.topicOfRow(row)) {
-        m_progress.open(*topic);
+        m_progress.open(*topic, m_clock.now());
     }
 }
 
 void Wordbloom::openProgressOfDisplayedTopic() {
-    m_progress.open(m_topicPanel.isOpen() ? m_view.panelTopic() : m_view.shownTopic());
+    m_progress.open(m_topicPanel.isOpen() ? m_view.panelTopic() : m_view.shownTopic(),
+                    m_clock.now());
 }
 
 void Wordbloom::closeTopicPanel() {

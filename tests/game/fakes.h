@@ -109,6 +109,8 @@ public:
                       const OverallProgress& overallProgress) override {
         progressShown.push_back({shownTopic, topicProgress, overallProgress});
     }
+    void showGameCloseUp(const GameCloseUp& closeUp) override { closeUps.push_back(closeUp); }
+    void showUnloggedGame(std::size_t savedGame) override { unloggedGames.push_back(savedGame); }
 
     std::string label(ResultLabel which) const;
 
@@ -141,6 +143,8 @@ public:
         OverallProgress overallProgress;
     };
     std::vector<ShownProgress> progressShown;
+    std::vector<GameCloseUp> closeUps;
+    std::vector<std::size_t> unloggedGames;
 };
 
 } // namespace wordbloom::testing

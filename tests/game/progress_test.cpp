@@ -43,6 +43,37 @@ TEST_F(GameTest, ProgressOpensOnTheTopicOfAHistoryRowOrTheDisplayedOne) {
     EXPECT_TRUE(prompter.shown.empty());
 }
 
+TEST_F(GameTest, GamesAreLookedAtFromWhatWasReadAndTheStreakEndsToday) {
+    temp.write(
+        "履歴.txt",
+        cp932("\"2024/01/14\",\"08:00:00\",\"好きな色\",1,1,0,0,2,\"0.03/秒\",\"60秒\"\r\n"
+              "\"2024/01/14\",\"09:01:00\",\"好きな色\",1,1,0,0,2,\"0.03/秒\",\"60秒\"\r\n"));
+    temp.write("好きな色_履歴.txt", cp932("\"2024/01/14\",\"09:00:00\",\"001\",\"赤\"\r\n"
+                                          "\"2024/01/14\",\"10:00:00\",\"002\",\"青\"\r\n"));
+    app();
+    view.topic = "好きな色";
+    app().openProgressOfDisplayedTopic();
+    ASSERT_EQ(view.closeUps.size(), 1U);
+    EXPECT_EQ(view.closeUps[0].game, 1U); // the latest game of the log
+    // Yesterday's game keeps the streak current on the clock's day.
+    const PlayCalendar& calendar = view.progressShown[0].overallProgress.calendar;
+    ASSERT_TRUE(calendar.current.has_value());
+    EXPECT_EQ(calendar.current->days(), 1);
+
+    // The files are gone: looking at another game reads nothing.
+    temp.write("好きな色_履歴.txt", "");
+    app().progress().lookAtSavedGame(1);
+    ASSERT_EQ(view.closeUps.size(), 2U);
+    EXPECT_EQ(view.closeUps[1].game, 0U);
+    EXPECT_EQ(view.closeUps[1].newAnswers, 1U);
+    app().progress().lookAtSavedGame(0); // saved before the log begins
+    EXPECT_EQ(view.unloggedGames, std::vector<std::size_t>{0});
+    app().progress().lookAtLoggedGame(2); // not there
+    app().progress().lookAtSavedGame(2);
+    EXPECT_EQ(view.closeUps.size(), 2U);
+    EXPECT_EQ(view.unloggedGames.size(), 1U);
+}
+
 TEST_F(GameTest, ProgressOfANeverPlayedTopicIsEmptyAndWritesNothing) {
     view.topic = "まだ遊んでいないお題";
     app().openProgressOfDisplayedTopic();
