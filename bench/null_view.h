@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "record/prompter.h"
-#include "window/game_view.h"
+#include "dialogue/prompter.h"
+#include "app/game_view.h"
 
 #include <stdexcept>
 #include <string>

@@ -3,7 +3,7 @@
 // and 50,000 associations, against decoding the bytes of its two files.
 
 #include "data_sets.h"
-#include "window/wordbloom.h"
+#include "app/wordbloom.h"
 #include "iconv_floor.h"
 #include "null_view.h"
 

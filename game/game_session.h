@@ -9,7 +9,7 @@
 #include "random_source.h"
 #include "record/file_error.h"
 #include "record/play_history_file.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/topic_files.h"
 #include "record/work_dir.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_session.h"
-#include "record/checked_topic.h"
-#include "record/messages.h"
+#include "dialogue/checked_topic.h"
+#include "dialogue/messages.h"
 
 #include <cmath>
 

@@ -3,9 +3,9 @@
 
 #include "play_history_grid.h"
 #include "play_history_view.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/work_dir.h"
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <cstddef>
 #include <memory>

@@ -8,7 +8,7 @@
 #include "pictures.h"
 #include "progress_menu.h"
 #include "progress_window.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_view.h"
+#include "app/game_view.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
 #include "progress_work_runner.h"
-#include "wordbloom.h"
+#include "app/wordbloom.h"
 
 #include <QWidget>
 #include <array>

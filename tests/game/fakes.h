@@ -3,9 +3,9 @@
 
 #include "game/clock.h"
 #include "game/random_source.h"
-#include "record/prompter.h"
-#include "record/work_runner.h"
-#include "window/game_view.h"
+#include "dialogue/prompter.h"
+#include "dialogue/work_runner.h"
+#include "app/game_view.h"
 
 #include <deque>
 #include <map>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_fixture.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom::testing {
 namespace {

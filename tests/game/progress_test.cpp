@@ -3,7 +3,7 @@
 // what it tells the player when it cannot.
 
 #include "game_fixture.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <filesystem>
 

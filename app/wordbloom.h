@@ -9,9 +9,9 @@
 #include "history/play_history_browser.h"
 #include "history/progress_browser.h"
 #include "history/topic_panel.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/work_dir.h"
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <cstddef>
 #include <filesystem>
