@@ -42,7 +42,7 @@ void PlayHistoryBrowser::bringNewestIntoView() {
 }
 
 std::optional<std::string> PlayHistoryBrowser::topicOfRow(std::size_t row) {
-    if (row == 0 || row >= m_rows.rowCount()) {
+    if (row >= m_rows.rowCount()) {
         return std::nullopt;
     }
     return checkedTopic(m_prompter, m_rows.record(row).topic);

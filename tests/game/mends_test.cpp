@@ -90,7 +90,7 @@ TEST_F(GameTest, AnUnreadableTopicFileCallsOffTheStartAndIsKept) {
     EXPECT_FALSE(app().game().state().playClockRunning());
 }
 
-TEST_F(GameTest, ClicksOnTheHeaderOrAnEmptyHistoryDoNothing) {
+TEST_F(GameTest, ClicksOnAnEmptyHistoryDoNothing) {
     app();
     app().takeTopicOfHistoryRow(0);
     app().takeTopicOfHistoryRow(1);

@@ -4,6 +4,7 @@
 #include "window/fonts.h"
 #include "window/frm_main.h"
 #include "window/start_up_report.h"
+#include "window/time_bar.h"
 #include "window/units.h"
 #include "window_session.h"
 
@@ -107,6 +108,8 @@ class FrmMainTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+    void theTimeBarWidthIsRoundedDownInTwips_data();
+    void theTimeBarWidthIsRoundedDownInTwips();
     void theTimeBarFillsItsTrackAndEmptiesOnTime();
     void theAnswerBoxShowsAnswersInTheLargeFont();
     void noControlCoversAnotherOnesCaption();
@@ -125,6 +128,26 @@ private slots:
     // answer any more: this test comes last.
     void helpOpensBesideTheGameAndEndClosesIt();
 };
+
+void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips_data() {
+    QTest::addColumn<int>("secondsLeft");
+    QTest::addColumn<int>("gameLength");
+    QTest::addColumn<int>("twips");
+    QTest::newRow("all of it") << 60 << 60 << 8745;
+    QTest::newRow("half") << 30 << 60 << 4372;
+    // The double-precision order rounds 2915 down.
+    QTest::newRow("a third") << 20 << 60 << 2914;
+    QTest::newRow("a second") << 1 << 60 << 145;
+    QTest::newRow("none") << 0 << 60 << 0;
+    QTest::newRow("a second of ten") << 1 << 10 << 874;
+}
+
+void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips() {
+    QFETCH(int, secondsLeft);
+    QFETCH(int, gameLength);
+    QFETCH(int, twips);
+    QCOMPARE(timeBarTwips(secondsLeft, gameLength, 8745), twips);
+}
 
 void FrmMainTest::theTimeBarFillsItsTrackAndEmptiesOnTime() {
     Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
