@@ -209,6 +209,30 @@ TEST_F(GameTest, SavingTakesTheTopicShownAtTheMoment) {
     EXPECT_EQ(view.historyRows.at(0).at(3), "好きな色");
 }
 
+TEST_F(GameTest, ATopicPickedDuringPlayTakesTheLaterAnswersIntoItsFiles) {
+    temp.write("好きな色.txt", cp932("赤\r\n"));
+    startGame(); // on 一番食べたいもの, its first game of the day
+    answer("すし");
+    view.topic = "好きな色";
+    app().game().pickTopic();
+    EXPECT_EQ(view.associations, Texts{"赤"});
+    answerAll({"赤", "すし", "青"}); // judged against the new topic's list and this game's answers
+    EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::Existing, K::Duplicate, K::New}));
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("すし\r\n"));
+    EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
+              cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"すし\"\r\n"));
+    EXPECT_EQ(temp.read("好きな色.txt"), cp932("赤\r\n青\r\n"));
+    // The game keeps its number of the day.
+    EXPECT_EQ(temp.read("好きな色_履歴.txt"),
+              cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"赤\"\r\n"
+                    "\"2024/01/15\",\"09:00:03\",\"001\",\"すし\"\r\n"
+                    "\"2024/01/15\",\"09:00:03\",\"001\",\"青\"\r\n"));
+    playToEnd();
+    app().game().save();
+    EXPECT_EQ(temp.read("履歴.txt"),
+              cp932("\"2024/01/15\",\"09:01:03\",\"好きな色\",4,2,1,1,6,\"0.10/秒\",\"60秒\"\r\n"));
+}
+
 TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     temp.write("設定.txt", "60,1\r\n");
     startGame();

@@ -124,6 +124,7 @@ private slots:
     void aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data();
     void aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt();
     void anUnexpectedFailureIsShownAndTheWindowKeepsWorking();
+    void aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick();
     // End asks the application to quit, after which no modal box waits for an
     // answer any more: this test comes last.
     void helpOpensBesideTheGameAndEndClosesIt();
@@ -491,6 +492,28 @@ void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
              earlier + cp932("\"2024/01/15\",\"09:00:17\",\"一番食べたいもの\",1,1,0,0,2,"
                              "\"0.20/秒\",\"10秒\"\r\n"));
     QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 3U);
+}
+
+void FrmMainTest::aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick() {
+    Session session(cp932("一番食べたいもの\r\n"), "10,2\r\n");
+    session.open();
+    auto* autoSave = session.find<QToolButton>("chkAs");
+    QVERIFY(autoSave->isChecked()); // pressed in, but greyed
+    const QImage greyed = autoSave->grab().toImage();
+    session.click("cmdStart2");
+    session.tick(3);
+    session.type(QStringLiteral("すし"));
+    session.enter();
+    session.tick(10);
+    QCOMPARE(session.folder.read("履歴.txt"), std::string());
+
+    session.click("chkAs"); // the first click takes the grey away and turns it off
+    QVERIFY(!autoSave->isChecked());
+    QCOMPARE(session.folder.read("設定.txt"), std::string("10,0\r\n"));
+    session.click("chkAs");
+    QVERIFY(autoSave->isChecked());
+    QCOMPARE(session.folder.read("設定.txt"), std::string("10,1\r\n"));
+    QVERIFY(autoSave->grab().toImage() != greyed);
 }
 
 void FrmMainTest::anUnexpectedFailureIsShownAndTheWindowKeepsWorking() {
