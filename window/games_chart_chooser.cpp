@@ -28,10 +28,10 @@ QStackedBarSeries* barsOf(QChartView* view) {
 } // namespace
 
 GamesChartChooser::GamesChartChooser(QChartView* chart, QScrollBar* pages)
-    : QObject(chart), m_chart(chart), m_pages(pages) {
+    : QObject(chart), m_chart(chart), m_viewport(chart->viewport()), m_pages(pages) {
     m_chart->setFocusPolicy(Qt::StrongFocus);
     m_chart->installEventFilter(this);
-    m_chart->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 void GamesChartChooser::setGameCount(std::size_t games) {
@@ -98,7 +98,7 @@ void GamesChartChooser::markHighlighted() {
 }
 
 bool GamesChartChooser::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_chart->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_viewport && event->type() == QEvent::MouseButtonPress) {
         const auto* click = static_cast<QMouseEvent*>(event);
         if (click->button() == Qt::LeftButton) {
             clickedAt(click->position().toPoint());

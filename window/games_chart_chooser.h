@@ -43,6 +43,9 @@ private:
     std::size_t firstShown() const;
 
     QChartView* m_chart;
+    // Kept from the start: while the chart view is being destroyed, its
+    // children's events still come here and the view can no longer be asked.
+    QWidget* m_viewport;
     QScrollBar* m_pages;
     std::size_t m_games = 0;
     std::optional<std::size_t> m_highlighted;
