@@ -5,7 +5,7 @@
 
 #include "bench_data.h"
 #include "data_sets.h"
-#include "window/wordbloom.h"
+#include "app/wordbloom.h"
 #include "null_view.h"
 #include "record/topic_files.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "record/prompter.h"
-#include "window/game_view.h"
+#include "dialogue/prompter.h"
+#include "app/game_view.h"
 
 #include <stdexcept>
 #include <string>
@@ -25,11 +25,11 @@ public:
     void focusAnswerBox() override {}
     void focusStartButton() override {}
     void setStartEnabled(bool) override {}
-    void setBarWidth(int) override {}
-    int barLayoutWidth() const override { return 8745; }
+    void showTimeLeft(int, int) override {}
+    void showFullTime() override {}
     void showCountdownStep(int) override {}
-    void clearAnswerGrid() override {}
-    void addAnswerRow(std::size_t, const std::string&, AnswerKind) override {}
+    void showAnswerRows(const AnswerGrid&) override {}
+    void answerRowAdded(const AnswerGrid&) override {}
     void setAnswerGridTopRow(std::size_t) override {}
     void showKnownAnswers(const IndexedTexts&) override {}
     void knownAnswerAdded(const IndexedTexts&) override {}

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_session.h"
-#include "record/checked_topic.h"
+#include "dialogue/checked_topic.h"
 #include "record/code_page.h"
 #include "record/formats.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <algorithm>
 
 namespace wordbloom {
 
 namespace {
-
-constexpr std::size_t kAnswerRowsInView = 8;
 
 std::string withoutLineBreaks(const std::string& typed) {
     std::string text = typed;
@@ -34,7 +32,7 @@ bool GameSession::submitAnswer(const std::string& typed) {
     // The answer is judged and kept in the form it will have when it comes
     // back from the files, so it matches itself in later games.
     const std::string answer = roundTripForm(entered);
-    const AnswerKind kind = judgeAnswer(answer, m_gameAnswers, m_associations);
+    const AnswerKind kind = judgeAnswer(answer, m_answerGrid.answers(), m_associations);
 
     std::vector<std::pair<FileError, const char*>> failures;
     switch (kind) {
@@ -56,13 +54,10 @@ bool GameSession::submitAnswer(const std::string& typed) {
         break;
     }
 
-    m_gameAnswers.append(answer);
-    const std::size_t row = m_gameAnswers.size();
-    m_view.addAnswerRow(row, answer, kind);
-    // The grid shows eight rows, its header row counted: from the eighth
-    // answer on, the newest is scrolled into view.
-    if (row + 1 > kAnswerRowsInView) {
-        m_view.setAnswerGridTopRow(row);
+    m_answerGrid.add(answer, kind);
+    m_view.answerRowAdded(m_answerGrid);
+    if (const auto top = m_answerGrid.rowBringingNewestIntoView()) {
+        m_view.setAnswerGridTopRow(*top);
     }
 
     const CalendarTime now = m_clock.now();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "answer_grid.h"
 #include "answer_judging.h"
 
 #include <cstddef>
@@ -32,15 +33,17 @@ public:
     virtual void focusStartButton() = 0;
     virtual void setStartEnabled(bool enabled) = 0;
 
-    // The time bar, in twips; barLayoutWidth is its full width as laid out.
-    virtual void setBarWidth(int twips) = 0;
-    virtual int barLayoutWidth() const = 0;
+    // The time bar: the seconds left of the game's length, or all of it for
+    // a game about to start.
+    virtual void showTimeLeft(int secondsLeft, int gameLength) = 0;
+    virtual void showFullTime() = 0;
     // Hides the three countdown pictures and shows picture `step` (1 to 3).
     virtual void showCountdownStep(int step) = 0;
 
-    // The answer grid of the current game.
-    virtual void clearAnswerGrid() = 0;
-    virtual void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) = 0;
+    // The answer grid of the current game: all its rows anew, one more row at
+    // the end, and the row to scroll to (rows count from 0).
+    virtual void showAnswerRows(const AnswerGrid& rows) = 0;
+    virtual void answerRowAdded(const AnswerGrid& rows) = 0;
     virtual void setAnswerGridTopRow(std::size_t row) = 0;
 
     // The shown topic's known answers (its association list).

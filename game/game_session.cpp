@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_session.h"
 
-#include "record/checked_topic.h"
-#include "record/formats.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom {
 
@@ -13,7 +11,7 @@ GameSession::GameSession(WorkDir dir, Clock& clock, RandomSource& random, GamePa
       m_settings(settings) {}
 
 void GameSession::clearBoard() {
-    m_view.clearAnswerGrid();
+    m_view.showAnswerRows(m_answerGrid);
     m_view.clearAnswerBox();
     for (const ResultLabel label : {ResultLabel::New, ResultLabel::Duplicate, ResultLabel::Existing,
                                     ResultLabel::Characters, ResultLabel::Rate}) {
@@ -27,7 +25,6 @@ void GameSession::prepare(std::vector<std::string> topics) {
     m_view.showTopic(m_topics.empty() ? std::string() : m_topics.front());
     m_view.chooseKnownAnswersOption(false);
     hideKnownAnswers();
-    m_state.barFullWidth = static_cast<std::int16_t>(m_view.barLayoutWidth());
 }
 
 void GameSession::showCounters() {
@@ -47,20 +44,6 @@ std::int16_t GameSession::lengthOfGame() const {
 
 void GameSession::reportFileError(const FileError& error, const std::string& context) {
     m_prompter.ask(fileErrorMessage(error, context));
-}
-
-std::int16_t nextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today) {
-    if (!last || last->date != formatDate(today)) {
-        return 1;
-    }
-    std::int16_t number = 0;
-    for (const char c : last->gameNumber) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        number = saturatingAdd(saturatingAdd(number, 9 * std::int64_t{number}), c - '0');
-    }
-    return saturatingAdd(number, 1);
 }
 
 } // namespace wordbloom

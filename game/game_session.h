@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "answer_grid.h"
 #include "answer_judging.h"
 #include "clock.h"
 #include "game_panel_view.h"
 #include "game_state.h"
 #include "play_settings.h"
 #include "random_source.h"
+#include "dialogue/prompter.h"
 #include "record/file_error.h"
 #include "record/play_history_file.h"
-#include "record/prompter.h"
 #include "record/topic_files.h"
 #include "record/work_dir.h"
 
@@ -32,46 +33,52 @@ public:
     // Called with each saved game, once its record is in "履歴.txt".
     void whenSaved(std::function<void(const PlayRecord&)> saved) { m_saved = std::move(saved); }
 
-    // Start-up: an empty board, no results, no answers.
+    // Start-up (game_session.cpp): an empty board, no results, no answers;
+    // then the topics to draw from, the first one shown, the known answers
+    // hidden.
     void clearBoard();
-    // Start-up: the topics to draw from, the first one shown, the known
-    // answers hidden, and the time bar's full width.
     void prepare(std::vector<std::string> topics);
 
-    // The shown topic was picked from the list: its known answers are shown.
+    // Choosing the topic (topic_choice.cpp). The shown topic was picked from
+    // the list: its known answers are shown.
     void pickTopic();
-    void startWithRandomTopic();
-    void startWithShownTopic();
-    // The two one-second timers.
-    void countdownTick();
-    void playClockTick();
-
-    // Enter in the answer box with its text. Returns false when the Enter
-    // key is not used (an empty box) and goes on to the text box.
-    bool submitAnswer(const std::string& typed);
-
-    // Appends the game to the play history; refused silently while a game
-    // runs or before anything was judged.
-    void save();
-
-    // The option that shows the shown topic's known answers, and the one that
-    // hides them.
-    void showKnownAnswers();
-    void hideKnownAnswers();
     // A topic taken from elsewhere (a play history row) becomes the shown
     // topic, with its known answers; a topic that cannot be used is refused.
     void takeTopic(const std::string& topic);
-    // The known answers on the panel go, as after their topic was cleared.
-    void forgetKnownAnswers();
     // The topic list after the files changed: the topics to draw from, and
     // the shown topic's known answers read again when it has a list. The
     // shown topic stays; with none shown, the first topic is.
     void takeTopicList(std::vector<std::string> topics);
 
+    // The known answers on the panel (known_answers.cpp): the option that
+    // shows the shown topic's, the one that hides them, and their going, as
+    // after their topic was cleared.
+    void showKnownAnswers();
+    void hideKnownAnswers();
+    void forgetKnownAnswers();
+
+    // Starting a game (game_start.cpp), on a topic drawn from the list or on
+    // the shown one.
+    void startWithRandomTopic();
+    void startWithShownTopic();
+
+    // The two one-second timers (play_clock.cpp).
+    void countdownTick();
+    void playClockTick();
+
+    // Enter in the answer box with its text (answer_entry.cpp). Returns false
+    // when the Enter key is not used (an empty box) and goes on to the text
+    // box.
+    bool submitAnswer(const std::string& typed);
+
+    // Appends the game to the play history (saving.cpp); refused silently
+    // while a game runs or before anything was judged.
+    void save();
+
     const GameState& state() const { return m_state; }
     const std::vector<std::string>& topics() const { return m_topics; }
     const IndexedTexts& associations() const { return m_associations; }
-    const IndexedTexts& gameAnswers() const { return m_gameAnswers; }
+    const IndexedTexts& gameAnswers() const { return m_answerGrid.answers(); }
 
 private:
     // What a start reads from a topic's two files before it changes anything.
@@ -109,7 +116,7 @@ private:
     bool m_startEnabled = true;
     std::vector<std::string> m_topics;
     IndexedTexts m_associations; // the shown topic's known answers
-    IndexedTexts m_gameAnswers;  // the answers of the current game, in grid order
+    AnswerGrid m_answerGrid;     // the answers of the current game
 };
 
 // The game number for a topic's next game: one more than the last logged

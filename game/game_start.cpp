@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_session.h"
-#include "record/checked_topic.h"
-#include "record/messages.h"
+
+#include "dialogue/checked_topic.h"
+#include "dialogue/messages.h"
+#include "record/formats.h"
 
 #include <cmath>
 
@@ -17,16 +19,6 @@ std::size_t drawIndex(std::size_t count, float r) {
 }
 
 } // namespace
-
-void GameSession::pickTopic() {
-    if (!showKnownAnswersOfShownTopic()) {
-        return;
-    }
-    // The focus cannot go to a disabled button during a countdown or a game.
-    if (m_startEnabled) {
-        m_view.focusStartButton();
-    }
-}
 
 void GameSession::startWithRandomTopic() {
     if (m_topics.empty()) {
@@ -64,58 +56,6 @@ void GameSession::startWithShownTopic() {
     loadTopic(std::move(*files));
 }
 
-void GameSession::showKnownAnswers() {
-    showKnownAnswersOfShownTopic();
-}
-
-bool GameSession::showKnownAnswersOfShownTopic() {
-    const auto topic = checkedTopic(m_prompter, m_view.shownTopic());
-    if (!topic) {
-        return false;
-    }
-    // A list that cannot be read leaves none shown, as for a topic without
-    // files, rather than the answers of the topic shown before.
-    if (!loadKnownAnswers(*topic)) {
-        forgetKnownAnswers();
-    }
-    m_view.setKnownAnswersVisible(true);
-    return true;
-}
-
-void GameSession::hideKnownAnswers() {
-    m_view.setKnownAnswersVisible(false);
-}
-
-void GameSession::takeTopic(const std::string& shown) {
-    const auto topic = checkedTopic(m_prompter, shown);
-    if (!topic) {
-        return;
-    }
-    if (loadKnownAnswers(*topic)) {
-        m_view.showTopic(*topic);
-    }
-}
-
-void GameSession::takeTopicList(std::vector<std::string> topics) {
-    m_topics = std::move(topics);
-    m_view.setTopicList(m_topics);
-    if (m_view.shownTopic().empty() && !m_topics.empty()) {
-        m_view.showTopic(m_topics.front());
-    }
-    auto shown = checkTopic(m_view.shownTopic());
-    const auto* topic = std::get_if<std::string>(&shown);
-    // Reading the list makes it when it is missing: a topic never played
-    // keeps no files.
-    if (topic != nullptr && m_dir.exists(associationListFileName(*topic))) {
-        loadKnownAnswers(*topic);
-    }
-}
-
-void GameSession::forgetKnownAnswers() {
-    m_associations.clear();
-    m_view.showKnownAnswers(m_associations);
-}
-
 void GameSession::resetForNewGame(bool emptyTopicBox) {
     m_state.characters = 0;
     m_view.clearAnswerBox();
@@ -123,7 +63,7 @@ void GameSession::resetForNewGame(bool emptyTopicBox) {
         m_view.showTopic("");
     }
     m_state.phase = Phase::CountingDown;
-    m_view.setBarWidth(m_state.barFullWidth);
+    m_view.showFullTime();
     for (const ResultLabel label : {ResultLabel::New, ResultLabel::Existing, ResultLabel::Duplicate,
                                     ResultLabel::Characters, ResultLabel::Rate}) {
         m_view.setResultText(label, "");
@@ -146,23 +86,26 @@ std::optional<GameSession::TopicFiles> GameSession::readTopicFiles(const std::st
 }
 
 void GameSession::loadTopic(TopicFiles files) {
-    m_gameAnswers.clear();
-    m_view.clearAnswerGrid();
+    m_answerGrid.clear();
+    m_view.showAnswerRows(m_answerGrid);
     m_associations.assign(std::move(files.associations));
     m_view.showKnownAnswers(m_associations);
     m_state.gameNumber = nextGameNumber(files.lastAnswer, m_clock.now());
     m_view.clearAnswerBox();
 }
 
-bool GameSession::loadKnownAnswers(const std::string& topic) {
-    try {
-        m_associations.assign(readAssociationList(m_dir, topic));
-    } catch (const FileError& error) {
-        reportFileError(error, failed::kReadTopicFiles);
-        return false;
+std::int16_t nextGameNumber(const std::optional<AnswerLogRecord>& last, const CalendarTime& today) {
+    if (!last || last->date != formatDate(today)) {
+        return 1;
     }
-    m_view.showKnownAnswers(m_associations);
-    return true;
+    std::int16_t number = 0;
+    for (const char c : last->gameNumber) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        number = saturatingAdd(saturatingAdd(number, 9 * std::int64_t{number}), c - '0');
+    }
+    return saturatingAdd(number, 1);
 }
 
 } // namespace wordbloom

@@ -16,8 +16,8 @@ enum class Phase {
     Over,         // the play time is up
 };
 
-// The state of the game, kept for the whole life of the window. Start-up
-// takes the bar's full width; everything else starts at 0.
+// The state of the game, kept for the whole life of the window. Everything
+// starts at 0.
 struct GameState {
     Phase phase = Phase::Idle;
     std::int16_t countdownStep = 0; // the countdown picture shown, 1 to 3
@@ -26,7 +26,6 @@ struct GameState {
     std::optional<std::int64_t> playEndsAt;
     std::int64_t lastClockReading = 0; // play-clock seconds at the last start or tick
     std::int16_t secondsLeft = 0;
-    std::int16_t barFullWidth = 0; // the time bar's full width, in twips
     // The play length the running or last game was played with, taken when its
     // play clock starts: a change of the setting applies to the next game. 0
     // before the first game.

@@ -2,7 +2,7 @@
 #include "game_session.h"
 #include "record/formats.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace wordbloom {
 
@@ -37,9 +37,8 @@ void GameSession::playClockTick() {
     }
     m_state.lastClockReading = m_clock.playSeconds();
     m_state.secondsLeft = saturatingAdd(0, *m_state.playEndsAt - m_state.lastClockReading);
-    const double width = std::floor(static_cast<double>(m_state.secondsLeft) / m_state.gameLength *
-                                    100.0 * m_state.barFullWidth / 100.0);
-    m_view.setBarWidth(width < 0.0 ? 0 : static_cast<int>(width));
+    // A late tick finds the time over already: none is left.
+    m_view.showTimeLeft(std::max<int>(m_state.secondsLeft, 0), m_state.gameLength);
     if (m_state.secondsLeft <= 0) {
         endGame();
     }

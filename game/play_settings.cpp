@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play_settings.h"
 
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/record_text.h"
 
 namespace wordbloom {

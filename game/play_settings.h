@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game_panel_view.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/settings_file.h"
 #include "record/work_dir.h"
 

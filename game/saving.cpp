@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_session.h"
-#include "record/checked_topic.h"
+#include "dialogue/checked_topic.h"
 #include "record/formats.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom {
 

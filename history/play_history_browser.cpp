@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play_history_browser.h"
 
-#include "record/checked_topic.h"
+#include "dialogue/checked_topic.h"
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom {
 
@@ -42,7 +42,7 @@ void PlayHistoryBrowser::bringNewestIntoView() {
 }
 
 std::optional<std::string> PlayHistoryBrowser::topicOfRow(std::size_t row) {
-    if (row == 0 || row >= m_rows.rowCount()) {
+    if (row >= m_rows.rowCount()) {
         return std::nullopt;
     }
     return checkedTopic(m_prompter, m_rows.record(row).topic);

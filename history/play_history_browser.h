@@ -3,9 +3,9 @@
 
 #include "play_history_grid.h"
 #include "play_history_view.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/work_dir.h"
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <cstddef>
 #include <memory>
@@ -30,9 +30,9 @@ public:
     // A game that was just saved.
     void add(const PlayRecord& record);
 
-    // The topic of a clicked row, in the form the files keep it; nothing for
-    // the header row, an empty grid or a topic that cannot be used (the
-    // player is told why).
+    // The topic of a clicked row (counted from 0), in the form the files
+    // keep it; nothing for a row that is not there or a topic that cannot be
+    // used (the player is told why).
     std::optional<std::string> topicOfRow(std::size_t row);
 
     // Empties "履歴.txt" and the grid after the player confirms.

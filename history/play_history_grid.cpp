@@ -17,8 +17,8 @@ std::string shortTime(const std::string& stored) {
     return time ? formatShortTime(*time) : stored;
 }
 
-// The grid shows this many rows, its header row counted, without scrolling.
-constexpr std::size_t kRowsInView = 7;
+// The grid shows this many games without scrolling.
+constexpr std::size_t kRowsInView = 6;
 
 } // namespace
 
@@ -39,7 +39,7 @@ std::string PlayHistoryGrid::cellText(std::size_t row, int column) const {
     const PlayRecord r = record(row);
     switch (column) {
     case 0:
-        return std::to_string(row);
+        return std::to_string(row + 1);
     case 1:
         return shortDate(r.date);
     case 2:

@@ -10,8 +10,7 @@
 namespace wordbloom {
 
 // The rows of the play history grid: one per saved game, oldest first, in the
-// order of "履歴.txt". Rows count from 1, as the grid shows them under its
-// header row.
+// order of "履歴.txt". Rows count from 0.
 class PlayHistoryGrid {
 public:
     static constexpr int kColumnCount = 11;
@@ -24,18 +23,17 @@ public:
     void addRow(const PlayRecord& record) { m_records.push_back(record); }
     void clearRows() { m_records.clear(); }
 
-    // The rows, the grid's header row counted.
-    std::size_t rowCount() const { return m_records.size() + 1; }
+    std::size_t rowCount() const { return m_records.size(); }
     std::size_t skippedLines() const { return m_skippedLines; }
 
-    // The text of a cell of data row `row`: the row's number,
+    // The text of a cell of row `row`: the game's number, counted from 1,
     // the stored date as "YY/MM/DD", the stored time as "HH:MM", then the
     // record's fields as stored (the new and existing counts as numbers). A
     // stored date or time that is not valid is shown as it stands.
     std::string cellText(std::size_t row, int column) const;
 
-    // The record shown on data row `row`.
-    PlayRecord record(std::size_t row) const { return m_records[row - 1]; }
+    // The record shown on row `row`.
+    PlayRecord record(std::size_t row) const { return m_records[row]; }
 
     // The row to scroll to so that the newest game is in view: the last row,
     // once the rows no longer fit the grid; nothing while they do.

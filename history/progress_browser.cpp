@@ -4,9 +4,9 @@
 #include "calendar_days.h"
 #include "progress_reading.h"
 
-#include "record/checked_topic.h"
+#include "dialogue/checked_topic.h"
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom {
 

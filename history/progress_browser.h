@@ -7,9 +7,9 @@
 #include "topic_progress.h"
 
 #include "record/formats.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/work_dir.h"
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <string>
 

@@ -16,10 +16,10 @@ void TopicHistory::clear() {
 }
 
 std::string TopicHistory::cellText(std::size_t row, int column) const {
-    const AnswerLogRecord record = m_log[row - 1];
+    const AnswerLogRecord record = m_log[row];
     switch (column) {
     case 0:
-        return std::to_string(row);
+        return std::to_string(row + 1);
     case 1:
         return record.date;
     case 2:

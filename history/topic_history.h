@@ -24,10 +24,10 @@ public:
     void clear();
 
     const std::vector<std::string>& associations() const { return m_associations; }
-    std::size_t logRowCount() const { return m_log.size() + 1; }
+    std::size_t logRowCount() const { return m_log.size(); }
 
-    // Data row k, counted from 1, shows k and the k-th record's four
-    // fields exactly as stored.
+    // Row k, counted from 0, shows k + 1 and the record's four fields exactly
+    // as stored.
     std::string cellText(std::size_t row, int column) const;
 
 private:

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "topic_panel.h"
 
-#include "record/checked_topic.h"
+#include "dialogue/checked_topic.h"
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom {
 

@@ -17,8 +17,7 @@ public:
     virtual std::string panelTopic() const = 0;
     virtual void setPanelTopic(const std::string& topic) = 0;
     virtual void setPanelTopicList(const std::vector<std::string>& topics) = 0;
-    // The topic's known answers and answer log, on a log grid with its header
-    // row only before the rows are added.
+    // The topic's known answers and answer log, shown anew.
     virtual void showTopicHistory(const TopicHistory& history) = 0;
     virtual void setTopicPanelVisible(bool visible) = 0;
 };

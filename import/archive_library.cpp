@@ -2,7 +2,7 @@
 #include "archive_library.h"
 
 #include "incoming.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <dlfcn.h>
 #include <string>

@@ -3,7 +3,7 @@
 #include "entry_paths.h"
 #include "import_limits.h"
 #include "import_source.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <clocale>
 #include <memory>

@@ -2,7 +2,7 @@
 #include "entry_paths.h"
 
 #include "record/code_page.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/utf8.h"
 
 #include <algorithm>

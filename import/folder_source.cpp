@@ -3,7 +3,7 @@
 #include "import_limits.h"
 #include "import_source.h"
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/work_dir.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "import_plan.h"
 
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "record/reasons.h"
 #include "record/new_entries.h"
 
 #include <cstdio>

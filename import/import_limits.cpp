@@ -2,7 +2,7 @@
 #include "import_limits.h"
 
 #include "incoming.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 
 #include "incoming.h"
 #include "record/formats.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/work_dir.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 #include "import_source.h"
 
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <cerrno>
 #include <sys/stat.h>

@@ -2,7 +2,7 @@
 #include "merge.h"
 
 #include "record/code_page.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/record_text.h"
 #include "record/topic_list_file.h"
 #include "record/topic_names.h"

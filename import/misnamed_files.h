@@ -3,10 +3,10 @@
 
 #include "import_plan.h"
 #include "record/formats.h"
-#include "record/messages.h"
-#include "record/prompter.h"
+#include "dialogue/messages.h"
+#include "dialogue/prompter.h"
 #include "record/work_dir.h"
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <string>
 #include <vector>

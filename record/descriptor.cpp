@@ -2,7 +2,7 @@
 #include "descriptor.h"
 
 #include "file_error.h"
-#include "messages.h"
+#include "reasons.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "descriptor.h"
 #include "file_error.h"
-#include "messages.h"
+#include "reasons.h"
 #include "work_dir.h"
 
 #include <cerrno>

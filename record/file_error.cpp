@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_error.h"
 
-#include "messages.h"
+#include "reasons.h"
 
 #include <cerrno>
 #include <cstring>
@@ -41,10 +41,17 @@ ErrnoMeaning meaningOf(int errnoValue) {
     }
 }
 
+// The error as the exception's own text: "エラー <n>: 「<file>」 <description>".
+std::string summaryOf(ErrorNumber number, std::string_view fileName,
+                             std::string_view description) {
+    return "エラー " + std::to_string(static_cast<int>(number)) + ": 「" + std::string(fileName) +
+           "」 " + std::string(description);
+}
+
 } // namespace
 
 FileError::FileError(ErrorNumber number, std::string fileName, std::string description)
-    : std::runtime_error(reason::fileErrorSummary(number, fileName, description)), m_number(number),
+    : std::runtime_error(summaryOf(number, fileName, description)), m_number(number),
       m_fileName(std::move(fileName)), m_description(std::move(description)) {}
 
 FileError fileErrorFromErrno(int errnoValue, const std::string& fileName) {

@@ -2,7 +2,7 @@
 #include "line_breaks.h"
 
 #include "file_error.h"
-#include "messages.h"
+#include "reasons.h"
 #include "record_text.h"
 
 namespace wordbloom {

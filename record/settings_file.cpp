@@ -3,7 +3,7 @@
 
 #include "code_page.h"
 #include "file_error.h"
-#include "messages.h"
+#include "reasons.h"
 #include "record_text.h"
 
 namespace wordbloom {

@@ -6,16 +6,6 @@
 
 namespace wordbloom {
 
-std::optional<char> findForbiddenTopicCharacter(std::string_view topic) {
-    std::optional<char> found;
-    for (const char c : kForbiddenTopicCharacters) {
-        if (topic.find(c) != std::string_view::npos) {
-            found = c;
-        }
-    }
-    return found;
-}
-
 void loadTopicList(const WorkDir& dir, const std::function<void(const std::string&)>& onAccepted,
                    const std::function<void(const std::string&, const TopicRefusal&)>& onRejected) {
     const std::string text = decodeHandEditedText(dir.readAll(kTopicListFileName));

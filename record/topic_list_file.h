@@ -5,20 +5,12 @@
 #include "work_dir.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace wordbloom {
 
 inline constexpr const char* kTopicListFileName = "題目.txt";
-
-// The eleven characters a topic may not hold, since a topic names two files.
-// They are tested in this order, and the last one found is the one reported.
-inline constexpr std::string_view kForbiddenTopicCharacters = "\\/:,;*?\"<>|";
-
-// The forbidden character reported for a topic, or nothing when it has none.
-std::optional<char> findForbiddenTopicCharacter(std::string_view topic);
 
 // Reads "題目.txt" one field at a time. Each topic that passes the check of
 // checkTopic goes to onAccepted in its stored form, each one that fails to

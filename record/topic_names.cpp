@@ -2,8 +2,7 @@
 #include "topic_names.h"
 
 #include "code_page.h"
-#include "messages.h"
-#include "topic_list_file.h"
+#include "reasons.h"
 #include "utf8.h"
 
 #include <array>
@@ -62,6 +61,16 @@ std::string answerLogFileName(std::string_view topic) {
 
 std::string storedTopic(std::string_view topic) {
     return roundTripForm(topic);
+}
+
+std::optional<char> findForbiddenTopicCharacter(std::string_view topic) {
+    std::optional<char> found;
+    for (const char c : kForbiddenTopicCharacters) {
+        if (topic.find(c) != std::string_view::npos) {
+            found = c;
+        }
+    }
+    return found;
 }
 
 std::optional<TopicRefusal> refuseTopic(std::string_view topic) {

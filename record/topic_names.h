@@ -20,6 +20,13 @@ std::string answerLogFileName(std::string_view topic);
 // in judging, and a history row always leads back to the same files.
 std::string storedTopic(std::string_view topic);
 
+// The eleven characters a topic may not hold, since a topic names two files.
+// They are tested in this order, and the last one found is the one reported.
+inline constexpr std::string_view kForbiddenTopicCharacters = "\\/:,;*?\"<>|";
+
+// The forbidden character reported for a topic, or nothing when it has none.
+std::optional<char> findForbiddenTopicCharacter(std::string_view topic);
+
 // Why a topic cannot be used.
 struct TopicRefusal {
     enum class Kind {

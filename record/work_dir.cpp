@@ -3,7 +3,7 @@
 
 #include "descriptor.h"
 #include "file_error.h"
-#include "messages.h"
+#include "reasons.h"
 
 #include <algorithm>
 #include <cerrno>

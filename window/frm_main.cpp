@@ -8,7 +8,7 @@
 #include "pictures.h"
 #include "progress_menu.h"
 #include "progress_window.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,9 +121,10 @@ void FrmMain::bindEvents() {
         m_chkAs->setStyleSheet(QString());
         run([&app, checked] { app.settings().setAutoSave(checked ? 1 : 0); });
     });
+    // The grids signal rows as they show them, under their header row.
     for (auto rowChosen : {&FlexGrid::cellClicked, &FlexGrid::cellChosen}) {
         connect(m_msgRireki, rowChosen, this, [this, &app](std::size_t row, int) {
-            run([&app, row] { app.takeTopicOfHistoryRow(row); });
+            run([&app, row] { app.takeTopicOfHistoryRow(row - 1); });
         });
     }
     // A scroll area gives the menu's place in its viewport's coordinates.
@@ -133,7 +134,7 @@ void FrmMain::bindEvents() {
         if (!cell.isValid()) {
             return;
         }
-        const auto row = static_cast<std::size_t>(cell.row()) + 1;
+        const auto row = static_cast<std::size_t>(cell.row());
         offerProgressMenu(this, m_msgRireki->viewport()->mapToGlobal(at), [this, &app, row] {
             run([&app, row] { app.openProgressOfHistoryRow(row); });
         });

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_view.h"
+#include "app/game_view.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
 #include "progress_work_runner.h"
-#include "wordbloom.h"
+#include "app/wordbloom.h"
 
 #include <QWidget>
 #include <array>
@@ -66,11 +66,11 @@ public:
     void focusAnswerBox() override;
     void focusStartButton() override;
     void setStartEnabled(bool enabled) override;
-    void setBarWidth(int twips) override;
-    int barLayoutWidth() const override;
+    void showTimeLeft(int secondsLeft, int gameLength) override;
+    void showFullTime() override;
     void showCountdownStep(int step) override;
-    void clearAnswerGrid() override;
-    void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) override;
+    void showAnswerRows(const AnswerGrid& rows) override;
+    void answerRowAdded(const AnswerGrid& rows) override;
     void setAnswerGridTopRow(std::size_t row) override;
     void showKnownAnswers(const IndexedTexts& associations) override;
     void knownAnswerAdded(const IndexedTexts& associations) override;
@@ -107,6 +107,11 @@ private:
     void bindProgressEvents();
     void setTopicPanelTabOrder();
     bool topicPanelOpen() const;
+    // The answer number's cell in the colour of the answer's kind.
+    void colourAnswerRow(const AnswerGrid& rows, std::size_t row);
+    // The time bar's width, and its full width as laid out, in twips.
+    void setBarWidth(int twips);
+    int barLayoutWidth() const;
     // Puts each picture in its control, once the set has rendered them.
     void placePictures(PictureSet& pictures);
     // Renders the pictures again when the window stands on a screen of

@@ -9,7 +9,7 @@
 #include "option_button.h"
 #include "pick_list_combo_box.h"
 #include "pictures.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "text_list_model.h"
 #include "time_bar.h"
 #include "units.h"

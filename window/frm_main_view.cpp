@@ -11,6 +11,7 @@
 #include "progress_window.h"
 #include "shown_text.h"
 #include "text_list_model.h"
+#include "time_bar.h"
 #include "units.h"
 
 #include <QComboBox>
@@ -41,6 +42,21 @@ void setItemsKeepingText(QComboBox* combo, const std::vector<std::string>& items
     combo->addItems(texts);
     combo->setCurrentIndex(-1);
     combo->setEditText(shown);
+}
+
+// The grids show a header row above the rows of the core, which count from 0.
+std::size_t gridRow(std::size_t row) {
+    return row + 1;
+}
+
+// Shows the rows of a grid content of the core, which stays in place while
+// the grid shows it.
+template <typename Rows>
+void setGridRows(FlexGrid* grid, const Rows& rows, std::size_t (Rows::*count)() const) {
+    grid->setRowSource([&rows, count] { return (rows.*count)(); },
+                       [&rows](std::size_t row, int column) {
+                           return rows.cellText(row - 1, column);
+                       });
 }
 
 } // namespace
@@ -110,6 +126,14 @@ void FrmMain::setStartEnabled(bool enabled) {
     m_cmdStart->setEnabled(enabled);
 }
 
+void FrmMain::showTimeLeft(int secondsLeft, int gameLength) {
+    setBarWidth(timeBarTwips(secondsLeft, gameLength, barLayoutWidth()));
+}
+
+void FrmMain::showFullTime() {
+    setBarWidth(barLayoutWidth());
+}
+
 void FrmMain::setBarWidth(int twips) {
     m_shpJikanK->resize(pixelsFromTwips(twips), m_shpJikanK->height());
 }
@@ -127,23 +151,26 @@ void FrmMain::showCountdownStep(int step) {
     }
 }
 
-void FrmMain::clearAnswerGrid() {
+void FrmMain::showAnswerRows(const AnswerGrid& rows) {
     m_msgRireki2->applyLayout(answerGridLayout());
-    const IndexedTexts& answers = m_app->game().gameAnswers();
-    m_msgRireki2->setRowSource([&answers] { return answers.size(); },
-                               [&answers](std::size_t row, int column) {
-                                   return column == 0 ? std::to_string(row)
-                                                      : answers.items().at(row - 1);
-                               });
+    setGridRows(m_msgRireki2, rows, &AnswerGrid::rowCount);
+    for (std::size_t row = 0; row < rows.rowCount(); ++row) {
+        colourAnswerRow(rows, row);
+    }
 }
 
-void FrmMain::addAnswerRow(std::size_t index, const std::string&, AnswerKind kind) {
+void FrmMain::answerRowAdded(const AnswerGrid& rows) {
     m_msgRireki2->rowsAppended();
-    m_msgRireki2->setCellBackground(index, 0, kindColour(kind), kindMeaning(kind));
+    colourAnswerRow(rows, rows.rowCount() - 1);
+}
+
+void FrmMain::colourAnswerRow(const AnswerGrid& rows, std::size_t row) {
+    const AnswerKind kind = rows.kind(row);
+    m_msgRireki2->setCellBackground(gridRow(row), 0, kindColour(kind), kindMeaning(kind));
 }
 
 void FrmMain::setAnswerGridTopRow(std::size_t row) {
-    m_msgRireki2->setTopRow(row);
+    m_msgRireki2->setTopRow(gridRow(row));
 }
 
 void FrmMain::showKnownAnswers(const IndexedTexts& associations) {
@@ -178,9 +205,7 @@ void FrmMain::showAutoSave(int state) {
 }
 
 void FrmMain::showHistoryRows(const PlayHistoryGrid& grid) {
-    m_msgRireki->setRowSource(
-        [&grid] { return grid.rowCount() - 1; },
-        [&grid](std::size_t row, int column) { return grid.cellText(row, column); });
+    setGridRows(m_msgRireki, grid, &PlayHistoryGrid::rowCount);
 }
 
 void FrmMain::historyRowAdded(const PlayHistoryGrid&) {
@@ -188,7 +213,7 @@ void FrmMain::historyRowAdded(const PlayHistoryGrid&) {
 }
 
 void FrmMain::setHistoryGridTopRow(std::size_t row) {
-    m_msgRireki->setTopRow(row);
+    m_msgRireki->setTopRow(gridRow(row));
 }
 
 void FrmMain::ensureTopicPanel() {
@@ -217,12 +242,13 @@ void FrmMain::showTopicHistory(const TopicHistory& history) {
     ensureTopicPanel();
     m_msgRireki3->applyLayout(topicLogGridLayout());
     m_panelAssociationModel->setSource(&history.associations());
-    m_msgRireki3->setRowSource(
-        [&history] { return history.logRowCount() - 1; },
-        [&history](std::size_t row, int column) { return history.cellText(row, column); });
+    setGridRows(m_msgRireki3, history, &TopicHistory::logRowCount);
     // The last record read is the current row, as the grid is left after
-    // filling it; the view stays at the first rows.
-    m_msgRireki3->setCurrentCell(history.logRowCount() - 1, TopicHistory::kColumnCount - 1);
+    // filling it; the view stays at the first rows. An empty log has none.
+    if (history.logRowCount() > 0) {
+        m_msgRireki3->setCurrentCell(gridRow(history.logRowCount() - 1),
+                                     TopicHistory::kColumnCount - 1);
+    }
 }
 
 void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicProgress,

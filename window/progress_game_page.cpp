@@ -7,7 +7,7 @@
 #include "logged_game_texts.h"
 #include "rows_model.h"
 
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <QChartView>
 #include <QComboBox>

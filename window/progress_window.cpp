@@ -8,7 +8,7 @@
 #include "insight_charts.h"
 #include "progress_charts.h"
 #include "progress_game_page.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <QChartView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <chrono>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "running_copy.h"
 
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "start_up_report.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "start_up_report.h"
 
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -73,4 +73,9 @@ void TimeBar::resizeEvent(QResizeEvent* event) {
     QAccessible::updateAccessibility(&changed);
 }
 
+int timeBarTwips(int secondsLeft, int gameLength, int fullTwips) {
+    return static_cast<int>(
+        std::floor(static_cast<double>(secondsLeft) / gameLength * 100.0 * fullTwips / 100.0));
+}
+
 } // namespace wordbloom

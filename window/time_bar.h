@@ -21,4 +21,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
+// The bar's width in twips for the seconds left of the game's length, against
+// its full width: worked out in double precision in this order and rounded
+// down.
+int timeBarTwips(int secondsLeft, int gameLength, int fullTwips);
+
 } // namespace wordbloom

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_fixture.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "support/player_process.h"
 
 #include <filesystem>
@@ -89,7 +89,7 @@ TEST_F(DataSafety, TopicsNamedLikeTheGamesOwnFilesAreRefusedEverywhere) {
         useEverywhere(topic);
         EXPECT_TRUE(onlyRefusals(text, 8)) << topic << " " << prompter.shown.size();
     }
-    for (std::size_t row = 1; row <= 2; ++row) {
+    for (std::size_t row = 0; row < 2; ++row) {
         prompter.shown.clear();
         view.topic = "一番食べたいもの";
         app().takeTopicOfHistoryRow(row);
@@ -181,7 +181,7 @@ TEST_F(DataSafety, ATopicTypedWithAWaveDashKeepsOneSetOfFiles) {
 
     // The saved row leads back to the same files, and the answer is known.
     view.topic = "一番食べたいもの";
-    app().takeTopicOfHistoryRow(1);
+    app().takeTopicOfHistoryRow(0);
     EXPECT_EQ(view.topic, "夏～冬");
     EXPECT_EQ(view.associations, Texts{"海"});
     startGame();
@@ -214,7 +214,7 @@ TEST_F(DataSafety, ChangingThePlayLengthDuringAGameKeepsItsRecord) {
     clock.advance(59);
     app().game().playClockTick();
     EXPECT_TRUE(app().game().state().playClockRunning());
-    EXPECT_EQ(view.barWidth, 145); // 1 of 60 seconds left
+    EXPECT_EQ(view.timeBar, "1/60");
     clock.advance(1);
     app().game().playClockTick();
     EXPECT_FALSE(app().game().state().playClockRunning());

@@ -52,9 +52,21 @@ MessageAnswer FakePrompter::ask(const Message& message) {
     return answer;
 }
 
+void FakeView::showAnswerRows(const AnswerGrid& grid) {
+    answerRows.clear();
+    for (std::size_t row = 0; row < grid.rowCount(); ++row) {
+        answerRows.push_back({grid.cellText(row, 0), grid.cellText(row, 1), grid.kind(row)});
+    }
+}
+
+void FakeView::answerRowAdded(const AnswerGrid& grid) {
+    const std::size_t row = grid.rowCount() - 1;
+    answerRows.push_back({grid.cellText(row, 0), grid.cellText(row, 1), grid.kind(row)});
+}
+
 void FakeView::showHistoryRows(const PlayHistoryGrid& grid) {
     historyRows.clear();
-    for (std::size_t row = 1; row < grid.rowCount(); ++row) {
+    for (std::size_t row = 0; row < grid.rowCount(); ++row) {
         historyRows.push_back(rowOf(grid, row, PlayHistoryGrid::kColumnCount));
     }
 }
@@ -66,7 +78,7 @@ void FakeView::historyRowAdded(const PlayHistoryGrid& grid) {
 void FakeView::showTopicHistory(const TopicHistory& history) {
     panelAssociations = history.associations();
     topicLogRows.clear();
-    for (std::size_t row = 1; row < history.logRowCount(); ++row) {
+    for (std::size_t row = 0; row < history.logRowCount(); ++row) {
         topicLogRows.push_back(rowOf(history, row, TopicHistory::kColumnCount));
     }
 }

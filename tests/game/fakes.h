@@ -3,9 +3,9 @@
 
 #include "game/clock.h"
 #include "game/random_source.h"
-#include "record/prompter.h"
-#include "record/work_runner.h"
-#include "window/game_view.h"
+#include "dialogue/prompter.h"
+#include "dialogue/work_runner.h"
+#include "app/game_view.h"
 
 #include <deque>
 #include <map>
@@ -62,7 +62,7 @@ private:
 class FakeView final : public GameView {
 public:
     struct AnswerRow {
-        std::size_t index;
+        std::string number;
         std::string text;
         AnswerKind kind;
     };
@@ -81,13 +81,13 @@ public:
     void focusAnswerBox() override { focus = "txtKaitou"; }
     void focusStartButton() override { focus = "cmdStart"; }
     void setStartEnabled(bool enabled) override { startEnabled = enabled; }
-    void setBarWidth(int twips) override { barWidth = twips; }
-    int barLayoutWidth() const override { return 8745; }
-    void showCountdownStep(int step) override { startImage = step; }
-    void clearAnswerGrid() override { answerRows.clear(); }
-    void addAnswerRow(std::size_t index, const std::string& answer, AnswerKind kind) override {
-        answerRows.push_back({index, answer, kind});
+    void showTimeLeft(int secondsLeft, int gameLength) override {
+        timeBar = std::to_string(secondsLeft) + "/" + std::to_string(gameLength);
     }
+    void showFullTime() override { timeBar = "full"; }
+    void showCountdownStep(int step) override { startImage = step; }
+    void showAnswerRows(const AnswerGrid& grid) override;
+    void answerRowAdded(const AnswerGrid& grid) override;
     void setAnswerGridTopRow(std::size_t row) override { answerTopRow = row; }
     void showKnownAnswers(const IndexedTexts& list) override { associations = list.items(); }
     void knownAnswerAdded(const IndexedTexts& list) override { associations = list.items(); }
@@ -122,7 +122,7 @@ public:
     std::string answerBox = "みどり";
     std::string focus;
     bool startEnabled = true;
-    int barWidth = 8745;
+    std::string timeBar = "full"; // "<seconds left>/<game length>", or "full"
     int startImage = 0;
     std::vector<AnswerRow> answerRows;
     std::optional<std::size_t> answerTopRow;

@@ -3,7 +3,7 @@
 
 #include "fakes.h"
 #include "support/temp_dir.h"
-#include "window/wordbloom.h"
+#include "app/wordbloom.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_fixture.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 namespace wordbloom::testing {
 namespace {
@@ -39,7 +39,6 @@ TEST_F(GameTest, StartUpFillsTheWindowFromTheDataFiles) {
     EXPECT_EQ(view.label(ResultLabel::Rate), "");
     EXPECT_EQ(view.historyRows, (FakeView::Rows{{"1", "08/05/14", "09:05", "好きな色", "1", "1",
                                                  "0", "0", "3", "0.05/秒", "60秒"}}));
-    EXPECT_EQ(app().game().state().barFullWidth, 8745);
     EXPECT_EQ(app().game().state().gameNumber, 0);
     EXPECT_EQ(runner.runs, (Texts{kLoadingPlayHistory})); // read as long work
     EXPECT_FALSE(temp.exists("一番食べたいもの.txt"));    // showing a topic does not load it
@@ -90,7 +89,7 @@ TEST_F(GameTest, TheHistoryGridScrollsFromTheSeventhGame) {
     answer("すし");
     playToEnd();
     app().game().save();
-    EXPECT_EQ(view.historyTopRow, 7U);
+    EXPECT_EQ(view.historyTopRow, 6U);
     EXPECT_EQ(view.historyRows.back().front(), "7");
 }
 
@@ -99,7 +98,7 @@ TEST_F(GameTest, ABigHistoryLoadsWithItsNewestRowInView) {
     app();
     EXPECT_EQ(view.historyRows.size(), 40000U);
     EXPECT_EQ(view.historyRows.back().front(), "40000");
-    EXPECT_EQ(view.historyTopRow, 40000U);
+    EXPECT_EQ(view.historyTopRow, 39999U);
 }
 
 TEST_F(GameTest, ClickingAHistoryRowShowsThatTopicAndItsAssociations) {
@@ -107,7 +106,7 @@ TEST_F(GameTest, ClickingAHistoryRowShowsThatTopicAndItsAssociations) {
     temp.write("好きな色.txt", cp932("赤\r\n青, 緑\r\n"));
     startGame();
     answer("すし");
-    app().takeTopicOfHistoryRow(2);
+    app().takeTopicOfHistoryRow(1);
     EXPECT_EQ(view.topic, "好きな色");
     EXPECT_EQ(view.associations, (Texts{"赤", "青, 緑"}));
     EXPECT_FALSE(view.associationsVisible); // visibility is left as it was

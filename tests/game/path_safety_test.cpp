@@ -108,9 +108,9 @@ TEST_F(PathSafety, HostileTopicsFromHandEditedFilesNameNoFile) {
     temp.write("data/題目.txt", topicList);
     temp.write("data/履歴.txt", history);
     dataApp();
-    const std::size_t rows = dataApp().history().rows().rowCount() - 1;
+    const std::size_t rows = dataApp().history().rows().rowCount();
     EXPECT_EQ(rows, kHostileTopics.size() - 2);
-    for (std::size_t row = 1; row <= rows; ++row) {
+    for (std::size_t row = 0; row < rows; ++row) {
         prompter.shown.clear();
         dataApp().takeTopicOfHistoryRow(row);
         ASSERT_EQ(prompter.shown.size(), 1U) << row;

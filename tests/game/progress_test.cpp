@@ -3,7 +3,7 @@
 // what it tells the player when it cannot.
 
 #include "game_fixture.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <filesystem>
 
@@ -18,7 +18,7 @@ std::string twoGamesOfTwoTopics() {
 
 TEST_F(GameTest, ProgressOpensOnTheTopicOfAHistoryRowOrTheDisplayedOne) {
     temp.write("履歴.txt", twoGamesOfTwoTopics());
-    app().openProgressOfHistoryRow(1);
+    app().openProgressOfHistoryRow(0);
     ASSERT_EQ(view.progressShown.size(), 1U);
     EXPECT_EQ(view.progressShown[0].topic, "好きな色");
     ASSERT_EQ(view.progressShown[0].topicProgress.games.size(), 1U);
@@ -26,8 +26,7 @@ TEST_F(GameTest, ProgressOpensOnTheTopicOfAHistoryRowOrTheDisplayedOne) {
     EXPECT_EQ(view.progressShown[0].overallProgress.mostPlayedTopics.size(), 2U);
     EXPECT_EQ(runner.runs.back(), kLoadingProgress); // read as long work
 
-    app().openProgressOfHistoryRow(0); // the header row has no topic
-    app().openProgressOfHistoryRow(3); // nor a row past the last
+    app().openProgressOfHistoryRow(2); // a row past the last has no topic
     EXPECT_EQ(view.progressShown.size(), 1U);
 
     app().openProgressOfDisplayedTopic(); // the game panel's topic

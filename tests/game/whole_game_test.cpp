@@ -93,7 +93,7 @@ TEST_F(GameTest, AnswersAreJudgedNewExistingOrDuplicateAgainstEarlierGames) {
     answerAll({"りんご", "すし", "りんご", "apple, pie", "apple", "りんご ", "ＲＩＮＧＯ", "   "});
     EXPECT_EQ(kinds(), (std::vector<K>{K::Existing, K::New, K::Duplicate, K::Existing, K::New,
                                        K::New, K::New, K::New}));
-    EXPECT_EQ(view.answerRows[2].index, 3U);
+    EXPECT_EQ(view.answerRows[2].number, "3");
     EXPECT_EQ(view.label(ResultLabel::Existing), "2");
     EXPECT_EQ(temp.read("一番食べたいもの.txt"),
               cp932("りんご\r\napple, pie\r\nすし\r\napple\r\nりんご \r\nＲＩＮＧＯ\r\n   \r\n"));
@@ -107,7 +107,7 @@ TEST_F(GameTest, TheAnswerGridScrollsFromTheEighthAnswer) {
     answer("7");
     EXPECT_FALSE(view.answerTopRow.has_value());
     answer("8");
-    EXPECT_EQ(view.answerTopRow, 8U);
+    EXPECT_EQ(view.answerTopRow, 7U);
 }
 
 TEST_F(GameTest, AnEmptyAnswerGoesToTheTextBoxAndChangesNothing) {
@@ -148,14 +148,14 @@ TEST_F(GameTest, ThePlayClockShrinksTheBarAndEndsTheGameOnTime) {
     answer("すし");
     clock.advance(30);
     app().game().playClockTick();
-    EXPECT_EQ(view.barWidth, 4372);
+    EXPECT_EQ(view.timeBar, "30/60");
     clock.advance(29);
     app().game().playClockTick();
     EXPECT_TRUE(app().game().state().playClockRunning());
     EXPECT_EQ(view.label(ResultLabel::Rate), "");
     clock.advance(5); // a late tick: the bar stops at 0
     app().game().playClockTick();
-    EXPECT_EQ(view.barWidth, 0);
+    EXPECT_EQ(view.timeBar, "0/60");
     EXPECT_FALSE(app().game().state().playClockRunning());
     EXPECT_TRUE(view.startEnabled);
     EXPECT_EQ(view.label(ResultLabel::Characters), "2");
@@ -209,6 +209,30 @@ TEST_F(GameTest, SavingTakesTheTopicShownAtTheMoment) {
     EXPECT_EQ(view.historyRows.at(0).at(3), "好きな色");
 }
 
+TEST_F(GameTest, ATopicPickedDuringPlayTakesTheLaterAnswersIntoItsFiles) {
+    temp.write("好きな色.txt", cp932("赤\r\n"));
+    startGame(); // on 一番食べたいもの, its first game of the day
+    answer("すし");
+    view.topic = "好きな色";
+    app().game().pickTopic();
+    EXPECT_EQ(view.associations, Texts{"赤"});
+    answerAll({"赤", "すし", "青"}); // judged against the new topic's list and this game's answers
+    EXPECT_EQ(kinds(), (std::vector<K>{K::New, K::Existing, K::Duplicate, K::New}));
+    EXPECT_EQ(temp.read("一番食べたいもの.txt"), cp932("すし\r\n"));
+    EXPECT_EQ(temp.read("一番食べたいもの_履歴.txt"),
+              cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"すし\"\r\n"));
+    EXPECT_EQ(temp.read("好きな色.txt"), cp932("赤\r\n青\r\n"));
+    // The game keeps its number of the day.
+    EXPECT_EQ(temp.read("好きな色_履歴.txt"),
+              cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"赤\"\r\n"
+                    "\"2024/01/15\",\"09:00:03\",\"001\",\"すし\"\r\n"
+                    "\"2024/01/15\",\"09:00:03\",\"001\",\"青\"\r\n"));
+    playToEnd();
+    app().game().save();
+    EXPECT_EQ(temp.read("履歴.txt"),
+              cp932("\"2024/01/15\",\"09:01:03\",\"好きな色\",4,2,1,1,6,\"0.10/秒\",\"60秒\"\r\n"));
+}
+
 TEST_F(GameTest, RestartingDuringAGameRunsBothClocksUntilTheNewCountdownEnds) {
     temp.write("設定.txt", "60,1\r\n");
     startGame();
@@ -243,7 +267,7 @@ TEST_F(GameTest, AGameAcrossMidnightEndsOnTimeAndLogsTheNewDate) {
     clock.advance(10);
     app().game().playClockTick();
     EXPECT_TRUE(app().game().state().playClockRunning());
-    EXPECT_EQ(view.barWidth, 2914); // 20 of 60 left: the double-precision order rounds down
+    EXPECT_EQ(view.timeBar, "20/60");
     clock.advance(20);
     app().game().playClockTick();
     EXPECT_FALSE(app().game().state().playClockRunning());
@@ -276,7 +300,7 @@ TEST_F(GameTest, AfterAStartTheBoardIsFreshForTheNewGame) {
     EXPECT_EQ(view.label(ResultLabel::Duplicate), "0");
     EXPECT_EQ(view.label(ResultLabel::Characters), "");
     EXPECT_EQ(view.label(ResultLabel::Rate), "");
-    EXPECT_EQ(view.barWidth, 8745);
+    EXPECT_EQ(view.timeBar, "full");
     EXPECT_EQ(view.answerBox, "");
     EXPECT_TRUE(view.answerRows.empty());
     EXPECT_EQ(view.associations, (Texts{"すし"}));

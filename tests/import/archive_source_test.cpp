@@ -2,7 +2,7 @@
 #include "import/import_limits.h"
 #include "import/import_source.h"
 #include "import_fixture.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 
 #include <algorithm>
 #include <clocale>

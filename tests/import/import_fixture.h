@@ -4,7 +4,7 @@
 #include "archive_maker.h"
 #include "fakes.h"
 #include "support/temp_dir.h"
-#include "window/wordbloom.h"
+#include "app/wordbloom.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/file_error.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/topic_list_file.h"
 #include "support/temp_dir.h"
 

@@ -4,6 +4,7 @@
 #include "window/fonts.h"
 #include "window/frm_main.h"
 #include "window/start_up_report.h"
+#include "window/time_bar.h"
 #include "window/units.h"
 #include "window_session.h"
 
@@ -107,6 +108,8 @@ class FrmMainTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+    void theTimeBarWidthIsRoundedDownInTwips_data();
+    void theTimeBarWidthIsRoundedDownInTwips();
     void theTimeBarFillsItsTrackAndEmptiesOnTime();
     void theAnswerBoxShowsAnswersInTheLargeFont();
     void noControlCoversAnotherOnesCaption();
@@ -121,10 +124,31 @@ private slots:
     void aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data();
     void aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt();
     void anUnexpectedFailureIsShownAndTheWindowKeepsWorking();
+    void aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick();
     // End asks the application to quit, after which no modal box waits for an
     // answer any more: this test comes last.
     void helpOpensBesideTheGameAndEndClosesIt();
 };
+
+void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips_data() {
+    QTest::addColumn<int>("secondsLeft");
+    QTest::addColumn<int>("gameLength");
+    QTest::addColumn<int>("twips");
+    QTest::newRow("all of it") << 60 << 60 << 8745;
+    QTest::newRow("half") << 30 << 60 << 4372;
+    // The double-precision order rounds 2915 down.
+    QTest::newRow("a third") << 20 << 60 << 2914;
+    QTest::newRow("a second") << 1 << 60 << 145;
+    QTest::newRow("none") << 0 << 60 << 0;
+    QTest::newRow("a second of ten") << 1 << 10 << 874;
+}
+
+void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips() {
+    QFETCH(int, secondsLeft);
+    QFETCH(int, gameLength);
+    QFETCH(int, twips);
+    QCOMPARE(timeBarTwips(secondsLeft, gameLength, 8745), twips);
+}
 
 void FrmMainTest::theTimeBarFillsItsTrackAndEmptiesOnTime() {
     Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
@@ -468,6 +492,28 @@ void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
              earlier + cp932("\"2024/01/15\",\"09:00:17\",\"一番食べたいもの\",1,1,0,0,2,"
                              "\"0.20/秒\",\"10秒\"\r\n"));
     QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 3U);
+}
+
+void FrmMainTest::aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick() {
+    Session session(cp932("一番食べたいもの\r\n"), "10,2\r\n");
+    session.open();
+    auto* autoSave = session.find<QToolButton>("chkAs");
+    QVERIFY(autoSave->isChecked()); // pressed in, but greyed
+    const QImage greyed = autoSave->grab().toImage();
+    session.click("cmdStart2");
+    session.tick(3);
+    session.type(QStringLiteral("すし"));
+    session.enter();
+    session.tick(10);
+    QCOMPARE(session.folder.read("履歴.txt"), std::string());
+
+    session.click("chkAs"); // the first click takes the grey away and turns it off
+    QVERIFY(!autoSave->isChecked());
+    QCOMPARE(session.folder.read("設定.txt"), std::string("10,0\r\n"));
+    session.click("chkAs");
+    QVERIFY(autoSave->isChecked());
+    QCOMPARE(session.folder.read("設定.txt"), std::string("10,1\r\n"));
+    QVERIFY(autoSave->grab().toImage() != greyed);
 }
 
 void FrmMainTest::anUnexpectedFailureIsShownAndTheWindowKeepsWorking() {

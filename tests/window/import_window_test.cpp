@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_boxes.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "window/flex_grid.h"
 #include "window/fonts.h"
 #include "window/start_up_import.h"

@@ -3,7 +3,7 @@
 
 #include "import/import_plan.h"
 #include "import/import_source.h"
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/utf8.h"
 
 namespace wordbloom {

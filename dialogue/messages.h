@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "file_error.h"
 #include "prompter.h"
-#include "topic_names.h"
+#include "record/file_error.h"
+#include "record/topic_names.h"
 
 #include <string>
 #include <string_view>
@@ -143,31 +143,13 @@ std::string startUpReportText(int number, std::string_view description, std::str
 // topic of the topic list that is left out.
 std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal);
 
-// Why a file, a value or a topic cannot be used: the reasons that FileError
-// and TopicRefusal carry into the boxes above.
+// Why a whole import, or a part of it, cannot be used, and why the game
+// cannot start in its folder: texts for the boxes above. The reasons of the
+// data files themselves are in record/reasons.h.
 namespace reason {
-inline constexpr const char* kFileNotFound = "ファイルが見つかりません。";
-inline constexpr const char* kPermissionDenied = "書き込みまたは読み込みが許可されていません。";
-inline constexpr const char* kDiskFull = "ディスクの空き容量が不足しています。";
-inline constexpr const char* kFolderInTheWay =
-    "同じ名前のフォルダーがあるため、ファイルとして使えません。";
-inline constexpr const char* kPathNotFound = "パスが見つかりません。";
-inline constexpr const char* kFileNameTooLong = "ファイル名が長すぎます。";
-inline constexpr const char* kBadFileName = "ファイル名が正しくありません。";
-inline constexpr const char* kReadWriteFailed = "ファイルの読み書きに失敗しました。";
-inline constexpr const char* kNotARegularFile =
-    "通常のファイルではないため、使えません"
-    "（名前付きパイプやソケット、デバイスなどはデータのファイルになりません）。";
-inline constexpr const char* kOutsideTheFolder =
-    "ファイル名が正しくありません。フォルダーの外のファイルは使えません。";
-inline constexpr const char* kLineBreak = "改行を含む文字列は書き込めません。";
-inline constexpr const char* kFileInUse =
-    "ほかのプログラムがこのファイルを使い続けているため、書き込めませんでした。";
 inline constexpr const char* kWorkingFolderGone =
     "データのフォルダーが見つかりません。消されたか、名前が変わったようです。"
     "データのファイルがあるフォルダーで起動し直してください。";
-
-inline constexpr const char* kAlreadyThere = "同じ名前のファイルかフォルダーがすでにあります。";
 
 // Why an entry of an import is left out.
 inline constexpr const char* kNotATextFile = ".txt のファイルではありません";
@@ -175,7 +157,6 @@ inline constexpr const char* kInsideAFolder = "フォルダーの中にありま
 inline constexpr const char* kAFolder = "フォルダーです";
 inline constexpr const char* kSettingsKept = "履歴にゲームがあるため、いまの設定のままにします";
 std::string importedSettingsUnreadable(std::string_view description);
-inline constexpr const char* kNameTooLong = "名前を直すと長すぎます";
 
 // Why a whole import is refused.
 inline constexpr const char* kImportSourceMissing = "見つかりません。";
@@ -193,30 +174,6 @@ std::string importTooLarge(std::size_t limitBytes);
 std::string tooManyEntries(std::size_t limit);
 std::string archiveDamaged(std::string_view detail);
 std::string archiveLibraryMissing(std::string_view what);
-
-// The error as the exception's own text: "エラー <n>: 「<file>」 <description>".
-std::string fileErrorSummary(ErrorNumber number, std::string_view fileName,
-                             std::string_view description);
-// A file name longer than the system takes.
-std::string fileNameLongerThan(std::size_t limit);
-
-// The two values of the settings file, as its reasons name them.
-inline constexpr const char* kPlayLengthValue = "プレイ秒数（1 つめの値）";
-inline constexpr const char* kAutoSaveValue = "自動保存（2 つめの値）";
-inline constexpr const char* kSettingsTooLarge =
-    "ファイルが大きすぎて、はじめの二つの値を読み取れません。";
-std::string settingsValueMissing(std::string_view value);
-std::string settingsValueTooLarge(std::string_view value, std::string_view field);
-std::string settingsValueNotANumber(std::string_view value, std::string_view field);
-std::string playLengthNotPositive(int playLength);
-std::string autoSaveOutOfRange(int autoSave);
-
-// The rest of a sentence that begins with the topic, ending in "使えません".
-std::string topicCharacterRefused(std::string_view shownCharacter);
-std::string topicNameLongerThan(std::size_t limit);
-std::string topicNamedLikeGameFile(std::string_view gameFile);
-inline constexpr const char* kTopicNamedLikeAnAnswerLog =
-    " は「_履歴」で終わり、ほかのお題の履歴ファイルと同じ名前になるため使えません";
 } // namespace reason
 
 } // namespace wordbloom

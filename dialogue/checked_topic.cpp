@@ -2,7 +2,7 @@
 #include "checked_topic.h"
 
 #include "messages.h"
-#include "topic_names.h"
+#include "record/topic_names.h"
 
 namespace wordbloom {
 

@@ -9,9 +9,9 @@
 #include "history/play_history_browser.h"
 #include "history/progress_browser.h"
 #include "history/topic_panel.h"
-#include "record/prompter.h"
+#include "dialogue/prompter.h"
 #include "record/work_dir.h"
-#include "record/work_runner.h"
+#include "dialogue/work_runner.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -45,7 +45,8 @@ public:
     ProgressBrowser& progress() { return m_progress; }
     const GameSession& game() const { return m_game; }
 
-    // A click on a play history row makes its topic the shown one.
+    // A click on a play history row (counted from 0) makes its topic the
+    // shown one.
     void takeTopicOfHistoryRow(std::size_t row);
     // Opens the topic panel on the shown topic.
     void openTopicPanel();
@@ -53,7 +54,7 @@ public:
     // cleared), the game panel's known answers go too.
     void closeTopicPanel();
     // Opens the progress window on the topic of a play history row; nothing
-    // for the header row or a row that is not there.
+    // for a row that is not there.
     void openProgressOfHistoryRow(std::size_t row);
     // Opens the progress window on the topic the player sees: the topic
     // panel's while it is open, else the game panel's.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordbloom.h"
 
-#include "record/messages.h"
+#include "dialogue/messages.h"
 #include "record/topic_list_file.h"
 
 namespace wordbloom {

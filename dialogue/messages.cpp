@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages.h"
 
-#include "settings_file.h"
-#include "topic_list_file.h"
-#include "utf8.h"
+#include "record/settings_file.h"
+#include "record/topic_list_file.h"
+#include "record/utf8.h"
 
 namespace wordbloom {
 
@@ -80,6 +80,22 @@ Message anotherCopyRunningMessage(std::string_view folder) {
 Message unexpectedErrorMessage(std::string_view what) {
     return {"予期しないエラーが起きました。\n\n" + std::string(what), "Wordbloom",
             MessageIcon::Critical, MessageButtons::Ok};
+}
+
+std::string topicRejectionMessage(std::string_view topic, const TopicRefusal& refusal) {
+    return std::string(topic) + refusal.reason + "ので飛ばします";
+}
+
+std::string startUpReportText(int number, std::string_view description, std::string_view folder) {
+    std::string report = "実行時エラー '" + std::to_string(number) + "':\n\n";
+    report += description;
+    report += "\n\n";
+    if (!folder.empty()) {
+        report += "データのフォルダー: ";
+        report += folder;
+        report += "\n\n";
+    }
+    return report + "Wordbloom を終了します。";
 }
 
 Message fileErrorMessage(const FileError& error, std::string_view whatFailed) {
