@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_charts.h"
 
-#include "shown_text.h"
+#include "widgets/shown_text.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
 #include "answer_box.h"
-#include "clickable_frame.h"
-#include "flex_grid.h"
+#include "dialogue/messages.h"
 #include "fonts.h"
-#include "frm_main.h"
 #include "game_grids.h"
 #include "option_button.h"
-#include "pick_list_combo_box.h"
 #include "pictures.h"
-#include "dialogue/messages.h"
-#include "text_list_model.h"
 #include "time_bar.h"
-#include "units.h"
+#include "widgets/clickable_frame.h"
+#include "widgets/pick_list_combo_box.h"
+#include "widgets/text_grid.h"
+#include "widgets/text_list_model.h"
+#include "widgets/units.h"
+#include "window/main_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -144,7 +144,7 @@ void chainTabOrder(std::initializer_list<QWidget*> order) {
 
 } // namespace
 
-void FrmMain::buildControls() {
+void MainWindow::buildControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Wordbloom"));
     setFixedSize(pixelsFromTwips(9465), pixelsFromTwips(6780));
@@ -201,7 +201,7 @@ void FrmMain::buildControls() {
     hint->setBuddy(m_cboMondai);
     m_cmdStart2 = pictureButton(m_frame1, "cmdStart2", 5750, 1125, 465, 420, QString(), {24, 22},
                                 QStringLiteral("表示中の問いでゲームスタート"));
-    m_msgRireki2 = control<FlexGrid>(m_frame1, "msgRireki2", 6300, 1125, 2715, 2010);
+    m_msgRireki2 = control<TextGrid>(m_frame1, "msgRireki2", 6300, 1125, 2715, 2010);
     setFontSize(m_msgRireki2, 9);
     setColours(m_msgRireki2, std::nullopt, 0x00FFFFFF);
 
@@ -225,8 +225,8 @@ void FrmMain::buildControls() {
                                            QStringLiteral("既存非表示"), 11.25);
     m_associationModel = new TextListModel(this);
     m_lstRenData = listBox(m_frame1, "lstRenData", 3075, 2400, 3100, 780, m_associationModel);
-    m_msgRireki = control<FlexGrid>(m_frame1, "msgRireki", 225, 3225, 8790, 1965);
-    for (FlexGrid* grid : {m_msgRireki, m_msgRireki2}) {
+    m_msgRireki = control<TextGrid>(m_frame1, "msgRireki", 225, 3225, 8790, 1965);
+    for (TextGrid* grid : {m_msgRireki, m_msgRireki2}) {
         grid->setTabKeyNavigation(false);
     }
     setFontSize(m_msgRireki, 9);
@@ -242,7 +242,7 @@ void FrmMain::buildControls() {
     nameControls(*this);
 }
 
-void FrmMain::buildTopicPanel() {
+void MainWindow::buildTopicPanel() {
     // The topic history panel lies over the game panel: made after it, it
     // stands above it.
     m_fraRireki = control<ClickableFrame>(this, "fraRireki", 130, 1300, 9240, 5370);
@@ -259,13 +259,13 @@ void FrmMain::buildTopicPanel() {
     m_lstRendata2 =
         listBox(m_fraRireki, "lstRendata2", 150, 825, 2640, 4335, m_panelAssociationModel);
     setFontSize(m_lstRendata2, 11.25);
-    m_msgRireki3 = control<FlexGrid>(m_fraRireki, "msgRireki3", 2925, 825, 6165, 4395);
+    m_msgRireki3 = control<TextGrid>(m_fraRireki, "msgRireki3", 2925, 825, 6165, 4395);
     setFontSize(m_msgRireki3, 11.25);
     m_msgRireki3->setTabKeyNavigation(false);
     nameControls(*m_fraRireki);
 }
 
-void FrmMain::placePictures(PictureSet& pictures) {
+void MainWindow::placePictures(PictureSet& pictures) {
     m_pictureRatio = pictures.devicePixelRatio();
     const QIcon start = pictures.icon(QStringLiteral("start"));
     setWindowIcon(start);
@@ -283,13 +283,13 @@ void FrmMain::placePictures(PictureSet& pictures) {
     m_cmdSyousai->setIcon(pictures.icon(QStringLiteral("history")));
 }
 
-void FrmMain::setTabOrder() {
+void MainWindow::setTabOrder() {
     chainTabOrder({m_cmdStart, m_cmdHozon, m_cmdClear, m_cmdHelp, m_cmdEnd, m_cboJikan, m_chkAs,
                    m_msgRireki, m_txtKaitou, m_cboMondai, m_lstRenData, m_cmdStart2, m_msgRireki2,
                    m_optRendata, m_optRendata2, m_cmdSyousai});
 }
 
-void FrmMain::setTopicPanelTabOrder() {
+void MainWindow::setTopicPanelTabOrder() {
     chainTabOrder(
         {m_cmdSyousai, m_msgRireki3, m_lstRendata2, m_cboMondai2, m_cmdRenClr, m_cmdModoru});
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/file_error.h"
-#include "window/progress_work_runner.h"
+#include "window/busy_dialog_runner.h"
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -12,7 +12,7 @@
 #include <thread>
 
 using namespace std::chrono_literals;
-using wordbloom::ProgressWorkRunner;
+using wordbloom::BusyDialogRunner;
 
 namespace {
 
@@ -47,13 +47,13 @@ bool anyProgressVisible() {
 
 } // namespace
 
-class ProgressWorkRunnerTest : public QObject {
+class BusyDialogRunnerTest : public QObject {
     Q_OBJECT
 private slots:
     void slowWorkShowsItsTextUntilItEnds() {
         QWidget window;
         window.show();
-        ProgressWorkRunner runner(&window, 50ms);
+        BusyDialogRunner runner(&window, 50ms);
         ProgressWatcher watcher;
         int result = 0;
         runner.run("お題の履歴を読み込んでいます…", [&] {
@@ -73,7 +73,7 @@ private slots:
     void quickWorkShowsNothing() {
         QWidget window;
         window.show();
-        ProgressWorkRunner runner(&window);
+        BusyDialogRunner runner(&window);
         ProgressWatcher watcher;
         bool done = false;
         runner.run("履歴を読み込んでいます…", [&] { done = true; });
@@ -83,7 +83,7 @@ private slots:
     }
 
     void startedWorkGoesOnWhileTheCallerDoes() {
-        ProgressWorkRunner runner(nullptr);
+        BusyDialogRunner runner(nullptr);
         std::atomic<bool> callerWent = false;
         bool sawCaller = false;
         const auto pending = runner.start("…", [&] {
@@ -99,12 +99,12 @@ private slots:
     }
 
     void whatTheWorkThrowsComesBack() {
-        ProgressWorkRunner runner(nullptr);
+        BusyDialogRunner runner(nullptr);
         QVERIFY_THROWS_EXCEPTION(wordbloom::FileError, runner.run("…", [] {
             throw wordbloom::FileError(wordbloom::ErrorNumber::FileNotFound, "履歴.txt", "");
         }));
     }
 };
 
-QTEST_MAIN(ProgressWorkRunnerTest)
-#include "progress_work_runner_test.moc"
+QTEST_MAIN(BusyDialogRunnerTest)
+#include "busy_dialog_runner_test.moc"
