@@ -95,13 +95,13 @@ protected:
 
 private:
     void buildControls();
+    void buildGamePanel();
     // The topic history panel is made the first time it is needed, so that
     // start-up pays only for the controls it shows.
     void buildTopicPanel();
     void ensureTopicPanel();
     void bindTopicPanelEvents();
     void bindProgressEvents();
-    void setTopicPanelTabOrder();
     bool topicPanelOpen() const;
     // The answer number's cell in the colour of the answer's kind.
     void colourAnswerRow(const AnswerGrid& rows, std::size_t row);

@@ -222,7 +222,7 @@ void MainWindow::ensureTopicPanel() {
     buildTopicPanel();
     passDropsToWindow();
     bindTopicPanelEvents();
-    setTopicPanelTabOrder();
+    setTabOrder();
     setItemsKeepingText(m_cboMondai2, m_panelTopics);
     m_panelTopics.clear();
 }
