@@ -3,9 +3,12 @@
 #include "window/busy_dialog_runner.h"
 
 #include <QApplication>
+#include <QInputDevice>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QTest>
 #include <QWidget>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <atomic>
 #include <chrono>
@@ -80,6 +83,34 @@ private slots:
         QVERIFY(done);
         QTest::qWait(400); // past the delay: the dialog went with the work
         QVERIFY(!watcher.shown);
+    }
+
+    // Keys reach the program as the desktop sends them: queued, to be
+    // handled when the window's thread next looks.
+    void keysTypedDuringSlowWorkAreHandledAfterIt() {
+        QLineEdit box;
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        // The keyboard device is made on first use, here on the window's thread.
+        QInputDevice::primaryKeyboard();
+        BusyDialogRunner runner(&box, 10s);
+        QString textDuringWork;
+        runner.run("…", [&] {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QWindowSystemInterface::handleKeyEvent<
+                    QWindowSystemInterface::AsynchronousDelivery>(
+                    box.windowHandle(), type, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+            }
+            // Long enough for the window's thread to have handled the key,
+            // had it not held it back.
+            std::this_thread::sleep_for(200ms);
+            QMetaObject::invokeMethod(
+                &box, [&] { textDuringWork = box.text(); }, Qt::BlockingQueuedConnection);
+        });
+        QCOMPARE(textDuringWork, QString());
+        QCoreApplication::processEvents();
+        QCOMPARE(box.text(), QStringLiteral("a"));
     }
 
     void startedWorkGoesOnWhileTheCallerDoes() {
