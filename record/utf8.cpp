@@ -55,6 +55,16 @@ std::string elideMiddle(std::string_view text, std::size_t kept) {
     return std::string(text.substr(0, front)) + "…" + std::string(text.substr(back));
 }
 
+std::string elideEnd(std::string_view text, std::size_t kept) {
+    std::size_t seen = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (!continuesCharacter(text[at]) && seen++ == kept) {
+            return std::string(text.substr(0, at)) + "…";
+        }
+    }
+    return std::string(text);
+}
+
 std::optional<Utf8Character> decodeUtf8(std::string_view text) {
     if (text.empty()) {
         return std::nullopt;

@@ -29,6 +29,10 @@ std::optional<Utf8Character> decodeUtf8(std::string_view text);
 // a short one.
 std::string elideMiddle(std::string_view text, std::size_t kept);
 
+// The text's first `kept` characters and "…" when it holds more; otherwise
+// the text itself. Only the kept characters are looked at.
+std::string elideEnd(std::string_view text, std::size_t kept);
+
 // Keeps well-formed UTF-8 and puts U+FFFD for each byte that is not.
 std::string sanitizeUtf8(std::string_view bytes);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "insight_charts.h"
 
-#include "elided_text.h"
+#include "widgets/shown_text.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -114,7 +114,7 @@ QChart* favouritesChart(const TopicProgress& progress) {
     // answer goes below the ones given more often.
     for (std::size_t place = 0; place < favourites.size(); ++place) {
         times->insert(0, static_cast<double>(favourites[place].times));
-        answers.prepend(uniqueLabel(elidedText(favourites[place].answer, kAnswerLabelCharacters),
+        answers.prepend(uniqueLabel(shownStart(favourites[place].answer, kAnswerLabelCharacters),
                                     place + 1, used));
     }
     auto* bars = new QHorizontalBarSeries;
@@ -141,7 +141,7 @@ QString favouritesDescription(const TopicProgress& progress) {
         const AnswerCount& each = progress.favouriteAnswers[place];
         parts << QStringLiteral("%1. %2 %3 回")
                      .arg(place + 1)
-                     .arg(elidedText(each.answer, kAnswerLabelCharacters))
+                     .arg(shownStart(each.answer, kAnswerLabelCharacters))
                      .arg(each.times);
     }
     return QStringLiteral("回答 %1、ちがう回答 %2。")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logged_game_texts.h"
 
-#include "elided_text.h"
+#include "widgets/shown_text.h"
 
 namespace wordbloom {
 
@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t kStoredFieldCharacters = 10;
 
 QString stored(const std::string& text) {
-    return elidedText(text, kStoredFieldCharacters);
+    return shownStart(text, kStoredFieldCharacters);
 }
 
 template <typename Number> QString kindCounts(Number newAnswers, Number existing, Number twice) {

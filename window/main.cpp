@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
-#include "frm_main.h"
 #include "running_copy.h"
 #include "start_up_import.h"
 #include "start_up_report.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     wordbloom::checkDataFileNames(wordbloom::WorkDir(folder), clock);
-    wordbloom::FrmMain window(wordbloom::WorkDir(folder), clock, random);
+    wordbloom::MainWindow window(wordbloom::WorkDir(folder), clock, random);
     try {
         window.startUp();
     } catch (const std::exception& error) {

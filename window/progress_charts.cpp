@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_charts.h"
 
-#include "shown_text.h"
+#include "widgets/shown_text.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -103,6 +103,24 @@ QScatterSeries* bestMark(QChart* chart, const QString& name, const QColor& colou
     return mark;
 }
 
+// The axis of a page of games, games[first, end): bar k of the page stands at
+// k. A few of them are labelled with their place among all the topic's games
+// and their date, so that a page of games still says which ones they are.
+QCategoryAxis* pageOfGamesAxis(const std::vector<TopicGame>& games, std::size_t first,
+                               std::size_t end) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(-0.5, std::max(1.0, static_cast<double>(end - first)) - 0.5);
+    axis->setTitleText(QStringLiteral("ゲーム（古い順）"));
+    const std::size_t step =
+        std::max<std::size_t>(1, (end - first + kGameLabels - 1) / kGameLabels);
+    for (std::size_t index = first; index < end; index += step) {
+        axis->append(QStringLiteral("%1\n%2").arg(index + 1).arg(qt(games[index].date).mid(5)),
+                     static_cast<double>(index - first));
+    }
+    return axis;
+}
+
 } // namespace
 
 QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::size_t count) {
@@ -133,19 +151,7 @@ QChart* topicGamesChart(const TopicProgress& progress, std::size_t first, std::s
     }
     bars->append({newSet, existingSet, duplicateSet});
 
-    // Bar k of the page stands at k. A few of them are labelled with their
-    // place among all the topic's games and their date, so that a page of
-    // games still says which ones they are.
-    auto* gameAxis = new QCategoryAxis;
-    gameAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    gameAxis->setRange(-0.5, std::max(1.0, static_cast<double>(end - first)) - 0.5);
-    gameAxis->setTitleText(QStringLiteral("ゲーム（古い順）"));
-    const std::size_t step =
-        std::max<std::size_t>(1, (end - first + kGameLabels - 1) / kGameLabels);
-    for (std::size_t index = first; index < end; index += step) {
-        gameAxis->append(QStringLiteral("%1\n%2").arg(index + 1).arg(qt(games[index].date).mid(5)),
-                         static_cast<double>(index - first));
-    }
+    QCategoryAxis* gameAxis = pageOfGamesAxis(games, first, end);
     chart->addAxis(gameAxis, Qt::AlignBottom);
     QValueAxis* countAxis =
         countedAlong(chart, bars, gameAxis, QStringLiteral("回答数"), highestTotal, Qt::AlignLeft);

@@ -2,10 +2,10 @@
 #include "progress_game_page.h"
 
 #include "answer_kinds.h"
-#include "elided_text.h"
 #include "insight_charts.h"
 #include "logged_game_texts.h"
-#include "rows_model.h"
+#include "widgets/rows_model.h"
+#include "widgets/shown_text.h"
 
 #include "dialogue/messages.h"
 
@@ -86,9 +86,9 @@ QVariant answerCell(const TopicAnswerLog& log, const CloseUpAnswer& answer, int 
         }
     }
     if (role == Qt::DisplayRole) {
-        return elidedText(log.text(answer.answer), kAnswerListCharacters);
+        return shownStart(log.text(answer.answer), kAnswerListCharacters);
     }
-    return role == Qt::ToolTipRole ? elidedText(log.text(answer.answer), kAnswerTipCharacters)
+    return role == Qt::ToolTipRole ? shownStart(log.text(answer.answer), kAnswerTipCharacters)
                                    : QVariant();
 }
 
@@ -97,11 +97,11 @@ QVariant answerCell(const TopicAnswerLog& log, const CloseUpAnswer& answer, int 
 QVariant unrecalledCell(const TopicAnswerLog& log, const UnrecalledAnswer& answer, int column,
                         int role) {
     if (role == Qt::DisplayRole) {
-        return column == 0 ? QVariant(elidedText(log.text(answer.answer), kAnswerListCharacters))
+        return column == 0 ? QVariant(shownStart(log.text(answer.answer), kAnswerListCharacters))
                            : QVariant(static_cast<qulonglong>(answer.timesGiven));
     }
     return role == Qt::ToolTipRole && column == 0
-               ? QVariant(elidedText(log.text(answer.answer), kAnswerTipCharacters))
+               ? QVariant(shownStart(log.text(answer.answer), kAnswerTipCharacters))
                : QVariant();
 }
 

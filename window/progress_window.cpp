@@ -2,13 +2,13 @@
 #include "progress_window.h"
 
 #include "calendar_panel.h"
-#include "elided_text.h"
+#include "dialogue/messages.h"
 #include "fonts.h"
 #include "games_chart_chooser.h"
 #include "insight_charts.h"
 #include "progress_charts.h"
 #include "progress_game_page.h"
-#include "dialogue/messages.h"
+#include "widgets/shown_text.h"
 
 #include <QChartView>
 #include <QKeyEvent>
@@ -212,7 +212,7 @@ void ProgressWindow::describeGamesChart() {
                                       "Enter で詳しく見ます")
                            .arg(*game + 1)
                            .arg(QString::fromStdString(played.date),
-                                elidedText(played.time, kStoredTimeCharacters))
+                                shownStart(played.time, kStoredTimeCharacters))
                            .arg(played.newAnswers)
                            .arg(played.existingAnswers)
                            .arg(played.duplicateAnswers);

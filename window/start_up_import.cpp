@@ -3,13 +3,13 @@
 
 #include "import/misnamed_files.h"
 #include "message_box_prompter.h"
-#include "progress_work_runner.h"
+#include "window/busy_dialog_runner.h"
 
 namespace wordbloom {
 
 void checkDataFileNames(const WorkDir& dir, const Clock& clock) {
     MessageBoxPrompter prompter(nullptr);
-    ProgressWorkRunner runner(nullptr);
+    BusyDialogRunner runner(nullptr);
     offerToRenameMisnamedFiles(dir, prompter, runner, clock.now());
 }
 

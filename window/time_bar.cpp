@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "time_bar.h"
 
-#include "units.h"
+#include "widgets/units.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>

@@ -49,13 +49,12 @@ private slots:
         Session session;
         session.open();
         session.click("cmdSyousai"); // the topic panel is made when first opened
-        int controls = 0;
+        session.find("msgRireki3");
         for (QWidget* control : session.window->findChildren<QWidget*>()) {
             const QString name = control->objectName();
             if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) {
                 continue; // parts Qt makes inside its own widgets
             }
-            ++controls;
             QAccessibleInterface* read = accessible(control);
             QVERIFY2(!read->text(QAccessible::Name).isEmpty(), qPrintable(name));
             QVERIFY2(!read->text(QAccessible::Description).isEmpty(), qPrintable(name));
@@ -66,7 +65,6 @@ private slots:
                          qPrintable(name));
             }
         }
-        QCOMPARE(controls, 40); // every control of the window and of the topic panel
         // A tool tip is the description, word for word.
         QCOMPARE(accessible(session.find("cmdStart2"))->text(QAccessible::Description),
                  QStringLiteral("表示中の問いでゲームスタート"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/flex_grid.h"
+#include "widgets/text_grid.h"
 #include "window/fonts.h"
 #include "window_session.h"
 
@@ -53,17 +53,17 @@ private slots:
         session.enter();
         session.click("cmdSyousai");
 
-        auto* history = session.find<FlexGrid>("msgRireki");
-        auto* log = session.find<FlexGrid>("msgRireki3");
-        QCOMPARE(history->textMatrix(1, 1), QStringLiteral("24/12/28"));
-        QCOMPARE(history->textMatrix(1, 5), QStringLiteral("-32768"));
-        QCOMPARE(history->textMatrix(1, 9), QStringLiteral("99.99/秒"));
-        QCOMPARE(log->textMatrix(1, 1), QStringLiteral("2024/12/28"));
-        QCOMPARE(log->textMatrix(1, 2), QStringLiteral("23:59:59"));
+        auto* history = session.find<TextGrid>("msgRireki");
+        auto* log = session.find<TextGrid>("msgRireki3");
+        QCOMPARE(history->textAt(1, 1), QStringLiteral("24/12/28"));
+        QCOMPARE(history->textAt(1, 5), QStringLiteral("-32768"));
+        QCOMPARE(history->textAt(1, 9), QStringLiteral("99.99/秒"));
+        QCOMPARE(log->textAt(1, 1), QStringLiteral("2024/12/28"));
+        QCOMPARE(log->textAt(1, 2), QStringLiteral("23:59:59"));
         // Each grid has its own layout.
-        QCOMPARE(history->textMatrix(0, 3), QStringLiteral("問題"));
-        QCOMPARE(log->textMatrix(0, 3), QStringLiteral("日回"));
-        QCOMPARE(session.find<FlexGrid>("msgRireki2")->textMatrix(0, 1), QStringLiteral("回答"));
+        QCOMPARE(history->textAt(0, 3), QStringLiteral("問題"));
+        QCOMPARE(log->textAt(0, 3), QStringLiteral("日回"));
+        QCOMPARE(session.find<TextGrid>("msgRireki2")->textAt(0, 1), QStringLiteral("回答"));
 
         struct Widest {
             const char* grid;
@@ -81,7 +81,7 @@ private slots:
             {"msgRireki2", 0, "32767"},
         };
         for (const Widest& cell : widest) {
-            const auto* grid = session.find<FlexGrid>(cell.grid);
+            const auto* grid = session.find<TextGrid>(cell.grid);
             QCOMPARE(grid->textElideMode(), Qt::ElideNone);
             // Measured as the cell draws it: in the cell's font, between the
             // item view's text margins, left of the grid line.
@@ -103,8 +103,8 @@ private slots:
         const QVariant drawn = history->model()->index(0, 5).data(Qt::FontRole);
         QVERIFY(drawn.isValid());
         QCOMPARE(drawn.value<QFont>(), history->cellFont(5, QStringLiteral("-32768")));
-        const auto* answers = session.find<FlexGrid>("msgRireki2");
-        QCOMPARE(answers->textMatrix(1, 0), QStringLiteral("1"));
+        const auto* answers = session.find<TextGrid>("msgRireki2");
+        QCOMPARE(answers->textAt(1, 0), QStringLiteral("1"));
         QVERIFY(!answers->model()->index(0, 0).data(Qt::FontRole).isValid());
         QCOMPARE(answers->cellFont(0, QStringLiteral("99")), answers->font());
     }
@@ -124,7 +124,7 @@ private slots:
             session.enter();
         }
         for (const char* name : {"msgRireki", "msgRireki2"}) {
-            auto* grid = session.find<FlexGrid>(name);
+            auto* grid = session.find<TextGrid>(name);
             // Scrolled to the newest row, as far as the grid goes.
             const int lastRow = grid->model()->rowCount() - 1;
             QVERIFY(grid->viewport()->rect().contains(
@@ -143,7 +143,7 @@ private slots:
 
     void tabEntersTheAssociationOptionsAtTheChosenOne() {
         Session session;
-        FrmMain& window = session.open();
+        MainWindow& window = session.open();
         window.activateWindow();
         const auto tabFrom = [&session](const char* name, Qt::Key key) {
             session.find(name)->setFocus();
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(session.find<QListView>("lstRenData")->model()->rowCount(), 1); // a pick
 
         // A history row puts its topic in without picking it.
-        auto* history = session.find<FlexGrid>("msgRireki");
+        auto* history = session.find<TextGrid>("msgRireki");
         QTest::mouseClick(history->viewport(), Qt::LeftButton, {},
                           history->visualRect(history->model()->index(0, 3)).center());
         QCOMPARE(topic->currentText(), QStringLiteral("夏の思い出"));
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(panelTopic->currentText(), QStringLiteral("好きな色"));
         QTest::keyClick(panelTopic, Qt::Key_Down);
         QCOMPARE(panelTopic->currentText(), QStringLiteral("夏の思い出"));
-        QCOMPARE(session.find<FlexGrid>("msgRireki3")->textMatrix(1, 4), QStringLiteral("花火"));
+        QCOMPARE(session.find<TextGrid>("msgRireki3")->textAt(1, 4), QStringLiteral("花火"));
     }
 
     void noLabelsTipPromisesAClick() { // labels have no click action
@@ -216,8 +216,8 @@ private slots:
         session.folder.write("一番食べたいもの_履歴.txt", log);
         session.open();
         session.click("cmdSyousai");
-        QCOMPARE(session.find<FlexGrid>("msgRireki3")->currentRow(), 30U);
-        QCOMPARE(session.find<FlexGrid>("msgRireki3")->topRow(), 1U);
+        QCOMPARE(session.find<TextGrid>("msgRireki3")->currentRow(), 30U);
+        QCOMPARE(session.find<TextGrid>("msgRireki3")->topRow(), 1U);
     }
 
     void theHistoryButtonShowsItsPictureAtToolbarSize() {

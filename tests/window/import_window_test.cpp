@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "message_boxes.h"
 #include "dialogue/messages.h"
-#include "window/flex_grid.h"
+#include "message_boxes.h"
+#include "widgets/text_grid.h"
 #include "window/fonts.h"
 #include "window/start_up_import.h"
 #include "window_session.h"
@@ -51,8 +51,8 @@ void ImportWindowTest::aDroppedFolderComesInAfterThePreviewAndShows() {
     QTRY_COMPARE(done->title, QString::fromUtf8(kImportTitle));
     QCOMPARE(preview->title, QString::fromUtf8(kImportTitle));
     QCOMPARE(session.folder.read("履歴.txt"), history);
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 2U);
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->textMatrix(1, 3), QStringLiteral("好きな色"));
+    QCOMPARE(session.find<TextGrid>("msgRireki")->rows(), 2U);
+    QCOMPARE(session.find<TextGrid>("msgRireki")->textAt(1, 3), QStringLiteral("好きな色"));
 }
 
 void ImportWindowTest::aDropDuringAGameIsRefused() {
@@ -66,7 +66,7 @@ void ImportWindowTest::aDropDuringAGameIsRefused() {
     dropFolder(*session.window, old.path());
     QTRY_COMPARE(refusal->text, QString::fromStdString(importDuringGameMessage().text));
     QCOMPARE(session.folder.read("履歴.txt"), std::string());
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 1U);
+    QCOMPARE(session.find<TextGrid>("msgRireki")->rows(), 1U);
 }
 
 void ImportWindowTest::importIsAskedForOnTheCommandLine() {

@@ -3,7 +3,7 @@
 // has the focus, Tab moves it, and no mouse event is sent.
 
 #include "message_boxes.h"
-#include "window/flex_grid.h"
+#include "widgets/text_grid.h"
 #include "window/fonts.h"
 #include "window_session.h"
 
@@ -62,7 +62,7 @@ struct Keyboard {
 };
 
 Keyboard openAtTheKeyboard(Session& session) {
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
         qFatal("the window never became active");
@@ -121,8 +121,8 @@ void KeyboardTest::aWholeGameIsPlayedAtTheKeyboard() {
     QCOMPARE(session.label("lblOk") + session.label("lblChu") + session.label("lblNg"),
              QStringLiteral("111"));
     session.tick(10);
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->textMatrix(1, 3), QStringLiteral("好きな色"));
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->textMatrix(1, 4), QStringLiteral("3"));
+    QCOMPARE(session.find<TextGrid>("msgRireki")->textAt(1, 3), QStringLiteral("好きな色"));
+    QCOMPARE(session.find<TextGrid>("msgRireki")->textAt(1, 4), QStringLiteral("3"));
 }
 
 void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
@@ -155,7 +155,7 @@ void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
     keys.press(Qt::Key_Space);
     QVERIFY(session.find("fraRireki")->isVisible());
     QCOMPARE(keys.focused(), QStringLiteral("msgRireki3"));
-    QCOMPARE(session.find<FlexGrid>("msgRireki3")->rows(), 3U);
+    QCOMPARE(session.find<TextGrid>("msgRireki3")->rows(), 3U);
     keys.press(Qt::Key_Escape);
     QVERIFY(!session.find("fraRireki")->isVisible());
     QCOMPARE(keys.focused(), QStringLiteral("cmdSyousai"));
@@ -171,9 +171,9 @@ void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
     keys.press(Qt::Key_Space);
     QVERIFY(keys.tabTo("cboMondai2"));
     keys.press(Qt::Key_Up); // picks the topic above: nothing logged yet
-    QCOMPARE(session.find<FlexGrid>("msgRireki3")->rows(), 1U);
+    QCOMPARE(session.find<TextGrid>("msgRireki3")->rows(), 1U);
     keys.press(Qt::Key_Down);
-    QCOMPARE(session.find<FlexGrid>("msgRireki3")->rows(), 3U);
+    QCOMPARE(session.find<TextGrid>("msgRireki3")->rows(), 3U);
     QVERIFY(keys.tabTo("cmdRenClr"));
     auto seen = pressInNextBox(Qt::Key_Escape);
     keys.press(Qt::Key_Space);
@@ -192,7 +192,7 @@ void KeyboardTest::theHistoryAndTheTopicPanelAreUsedAtTheKeyboard() {
     const auto done = pressInNextBox(Qt::Key_Return);
     keys.press(Qt::Key_Space);
     QCOMPARE(done->text, QStringLiteral("履歴データをクリアしました"));
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 1U);
+    QCOMPARE(session.find<TextGrid>("msgRireki")->rows(), 1U);
 }
 
 void KeyboardTest::theOpenTopicPanelKeepsTheKeyboard() {

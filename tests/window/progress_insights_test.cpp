@@ -3,8 +3,8 @@
 // chosen on the games chart by mouse and keys or in the game page's list, the
 // calendar of days played by keys, the favourite answers.
 
+#include "widgets/shown_text.h"
 #include "window/calendar_panel.h"
-#include "window/elided_text.h"
 #include "window/play_calendar_view.h"
 #include "window/progress_window.h"
 #include "window_session.h"
@@ -38,7 +38,7 @@ std::string savedGame(const char* date, const char* time, int newAnswers, int ex
 }
 
 ProgressWindow* openProgress(Session& session) {
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
     return window.findChild<ProgressWindow*>(QStringLiteral("progressWindow"));
 }
@@ -182,7 +182,7 @@ private slots:
     void longTextsAreCutAtACharacterBoundary() {
         QFETCH(QString, text);
         QFETCH(QString, shown);
-        QCOMPARE(elidedText(text.toStdString(), 4), shown);
+        QCOMPARE(shownStart(text.toStdString(), 4), shown);
     }
 
     void theCalendarReadsEachDayByKeysAndPagesBackAYear() {

@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     writeWeeksOfPlay(session.folder);
     // Today is the day after the last game, so that its streak is current.
     session.clock.advance(std::int64_t{24} * 60 * 60 * 62);
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
     auto* progress = window.findChild<ProgressWindow*>(QStringLiteral("progressWindow"));
     progress->findChild<QTabWidget*>()->setCurrentIndex(page == "--all"    ? 1

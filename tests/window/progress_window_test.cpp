@@ -3,7 +3,7 @@
 // play history's menu and the topic panel's menu, on a folder of real files.
 
 #include "record/play_history_file.h"
-#include "window/flex_grid.h"
+#include "widgets/text_grid.h"
 #include "window/progress_window.h"
 #include "window_session.h"
 
@@ -81,7 +81,7 @@ private slots:
                              cp932("\"2024/02/01\",\"10:00:01\",\"001\",\"すし\"\r\n"
                                    "\"2024/02/01\",\"10:00:02\",\"001\",\"そば\"\r\n"
                                    "\"2024/02/02\",\"10:00:01\",\"001\",\"すし\"\r\n"));
-        FrmMain& window = session.open();
+        MainWindow& window = session.open();
         QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
         auto* progress = window.findChild<ProgressWindow*>(QStringLiteral("progressWindow"));
         QVERIFY(progress != nullptr);
@@ -128,8 +128,8 @@ private slots:
     void theMenusOpenTheRowsTopicAndThePanelsTopic() {
         Session session;
         session.folder.write("履歴.txt", gamesOf("好きな色", 2));
-        FrmMain& window = session.open();
-        auto* history = session.find<FlexGrid>("msgRireki");
+        MainWindow& window = session.open();
+        auto* history = session.find<TextGrid>("msgRireki");
         const QPoint firstRow = history->visualRect(history->model()->index(0, 3)).center();
         openMenuOn(history->viewport(), firstRow);
         auto* progress = window.findChild<ProgressWindow*>(QStringLiteral("progressWindow"));
@@ -152,8 +152,8 @@ private slots:
         Session session;
         const std::string topic = "始" + std::string(5000, 'x') + "終";
         session.folder.write("履歴.txt", gamesOf(topic.c_str(), 2) + gamesOf("色", 1));
-        FrmMain& window = session.open();
-        const QString cell = session.find<FlexGrid>("msgRireki")->textMatrix(1, 3);
+        MainWindow& window = session.open();
+        const QString cell = session.find<TextGrid>("msgRireki")->textAt(1, 3);
         QVERIFY(cell.size() < 300 && cell.startsWith(u"始x") && cell.endsWith(u"x終"));
         QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
         QChart* mostPlayed = window.findChild<ProgressWindow*>()->mostPlayedChart();
@@ -164,7 +164,7 @@ private slots:
     void manyGamesArePagedWithTheNewestInView() {
         Session session;
         session.folder.write("履歴.txt", gamesOf("一番食べたいもの", 60));
-        FrmMain& window = session.open();
+        MainWindow& window = session.open();
         QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
         auto* progress = window.findChild<ProgressWindow*>(QStringLiteral("progressWindow"));
         QScrollBar* pages = progress->gamesScrollBar();

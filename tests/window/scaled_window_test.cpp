@@ -5,8 +5,8 @@
 // density: every picture must come from its SVG at the screen's density,
 // never from a small bitmap blown up.
 
+#include "widgets/units.h"
 #include "window/fonts.h"
-#include "window/units.h"
 #include "window_session.h"
 
 #include <QIcon>
@@ -133,7 +133,7 @@ void checkPixmap(const QPixmap& pixmap, const Picture& picture, qreal ratio, QIc
 // Every picture the window holds, each state of each icon included, at the
 // window's screen's density.
 void checkEveryPicture(const Session& session) {
-    const FrmMain& window = *session.window;
+    const MainWindow& window = *session.window;
     const qreal ratio = window.devicePixelRatioF();
     for (const Picture& picture : kLabelPictures) {
         checkPixmap(session.find<QLabel>(picture.control)->pixmap(), picture, ratio, QIcon::Normal,
@@ -191,7 +191,7 @@ QImage laidOver(const QImage& picture, const QImage& background) {
 // there it must match its SVG, drawn at the screen's density and laid over
 // what lies under it.
 void checkDrawnSharp(const Session& session, const Picture& picture) {
-    FrmMain& window = *session.window;
+    MainWindow& window = *session.window;
     const qreal ratio = window.devicePixelRatioF();
     auto* control = session.find(picture.control);
     auto* label = qobject_cast<QLabel*>(control);
@@ -237,7 +237,7 @@ private slots:
 
 void ScaledWindowTest::theLayoutKeepsItsLogicalSizeAndGainsDevicePixels() {
     Session session;
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     const qreal ratio = window.devicePixelRatioF();
     QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     QCOMPARE(window.size(), QSize(pixelsFromTwips(9465), pixelsFromTwips(6780)));
@@ -284,7 +284,7 @@ void ScaledWindowTest::picturesFollowTheWindowToAScreenOfAnotherDensity() {
     QCOMPARE(screens.size(), 2);
     QVERIFY(screens[0]->devicePixelRatio() != screens[1]->devicePixelRatio());
     Session session;
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     QScreen* first = window.screen();
     QScreen* other = first == screens[0] ? screens[1] : screens[0];
     checkEveryPicture(session);

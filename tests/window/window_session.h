@@ -3,7 +3,7 @@
 
 #include "fakes.h"
 #include "support/temp_dir.h"
-#include "window/frm_main.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,10 +17,13 @@ namespace wordbloom::testing {
 
 // Starts the real window on a data folder, with a clock the test moves.
 struct Session {
+    // The window's two one-second timers: the countdown's and the play clock's.
+    static constexpr const char* kTimers[] = {"tmrStart", "tmrBp"};
+
     TempDir folder;
     FakeClock clock{{2024, 1, 15, 9, 0, 0}};
     FakeRandom random;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit Session(const std::string& topics = cp932("一番食べたいもの\r\n好きな色\r\n"),
                      const std::string& settings = "60,0\r\n") {
@@ -28,14 +31,14 @@ struct Session {
         folder.write("題目.txt", topics);
         folder.write("履歴.txt", "");
     }
-    FrmMain& open() { return open(random); }
+    MainWindow& open() { return open(random); }
     // Opens the window with a random source of the test's own.
-    FrmMain& open(RandomSource& source) {
-        window = std::make_unique<FrmMain>(WorkDir(folder.path()), clock, source);
+    MainWindow& open(RandomSource& source) {
+        window = std::make_unique<MainWindow>(WorkDir(folder.path()), clock, source);
         // Every tick comes from the test: the window's own one-second timers
         // would add ticks at moments no test chooses.
-        for (const char* timer : {"tmrStart", "tmrBp"}) {
-            window->findChild<QTimer*>(QString::fromLatin1(timer))->stop();
+        for (const char* timer : kTimers) {
+            find<QTimer>(timer)->stop();
         }
         window->startUp();
         window->show();
@@ -53,8 +56,9 @@ struct Session {
     void tick(int seconds = 1) {
         for (int i = 0; i < seconds; ++i) {
             clock.advance(1);
-            window->tmrStart_Timer();
-            window->tmrBp_Timer();
+            for (const char* timer : kTimers) {
+                QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
+            }
         }
     }
     void type(const QString& text) const {

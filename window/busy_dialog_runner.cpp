@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/progress_work_runner.h"
+#include "window/busy_dialog_runner.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -104,8 +104,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<PendingWork> ProgressWorkRunner::start(const std::string& what,
-                                                       std::function<void()> work) {
+std::unique_ptr<PendingWork> BusyDialogRunner::start(const std::string& what,
+                                                     std::function<void()> work) {
     return std::make_unique<ThreadedWork>(what, std::move(work), m_owner, m_delay);
 }
 

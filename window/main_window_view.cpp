@@ -2,17 +2,17 @@
 #include "accessible_names.h"
 #include "answer_box.h"
 #include "answer_kinds.h"
-#include "clickable_frame.h"
-#include "flex_grid.h"
-#include "frm_main.h"
+#include "widgets/clickable_frame.h"
+#include "widgets/text_grid.h"
+#include "window/main_window.h"
 
 #include "game_grids.h"
-#include "pick_list_combo_box.h"
 #include "progress_window.h"
-#include "shown_text.h"
-#include "text_list_model.h"
 #include "time_bar.h"
-#include "units.h"
+#include "widgets/pick_list_combo_box.h"
+#include "widgets/shown_text.h"
+#include "widgets/text_list_model.h"
+#include "widgets/units.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,28 +52,27 @@ std::size_t gridRow(std::size_t row) {
 // Shows the rows of a grid content of the core, which stays in place while
 // the grid shows it.
 template <typename Rows>
-void setGridRows(FlexGrid* grid, const Rows& rows, std::size_t (Rows::*count)() const) {
-    grid->setRowSource([&rows, count] { return (rows.*count)(); },
-                       [&rows](std::size_t row, int column) {
-                           return rows.cellText(row - 1, column);
-                       });
+void setGridRows(TextGrid* grid, const Rows& rows, std::size_t (Rows::*count)() const) {
+    grid->setRowSource(
+        [&rows, count] { return (rows.*count)(); },
+        [&rows](std::size_t row, int column) { return rows.cellText(row - 1, column); });
 }
 
 } // namespace
 
-std::string FrmMain::shownTopic() const {
+std::string MainWindow::shownTopic() const {
     return m_cboMondai->currentText().toStdString();
 }
 
-void FrmMain::showTopic(const std::string& topic) {
+void MainWindow::showTopic(const std::string& topic) {
     m_cboMondai->setEditText(qt(topic));
 }
 
-void FrmMain::setTopicList(const std::vector<std::string>& topics) {
+void MainWindow::setTopicList(const std::vector<std::string>& topics) {
     setItemsKeepingText(m_cboMondai, topics);
 }
 
-void FrmMain::setPanelTopicList(const std::vector<std::string>& topics) {
+void MainWindow::setPanelTopicList(const std::vector<std::string>& topics) {
     if (m_fraRireki == nullptr) {
         m_panelTopics = topics;
         return;
@@ -81,7 +80,7 @@ void FrmMain::setPanelTopicList(const std::vector<std::string>& topics) {
     setItemsKeepingText(m_cboMondai2, topics);
 }
 
-void FrmMain::setResultText(ResultLabel label, const std::string& text) {
+void MainWindow::setResultText(ResultLabel label, const std::string& text) {
     QLabel* target = nullptr;
     switch (label) {
     case ResultLabel::New:
@@ -104,11 +103,11 @@ void FrmMain::setResultText(ResultLabel label, const std::string& text) {
     target->setAccessibleName(nameWithValue(*target, target->text()));
 }
 
-void FrmMain::clearAnswerBox() {
+void MainWindow::clearAnswerBox() {
     m_txtKaitou->clear();
 }
 
-void FrmMain::focusAnswerBox() {
+void MainWindow::focusAnswerBox() {
     // Under the open topic panel the box cannot be typed into: it takes the
     // focus when the panel closes.
     if (topicPanelOpen()) {
@@ -118,31 +117,31 @@ void FrmMain::focusAnswerBox() {
     m_txtKaitou->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::focusStartButton() {
+void MainWindow::focusStartButton() {
     m_cmdStart->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::setStartEnabled(bool enabled) {
+void MainWindow::setStartEnabled(bool enabled) {
     m_cmdStart->setEnabled(enabled);
 }
 
-void FrmMain::showTimeLeft(int secondsLeft, int gameLength) {
+void MainWindow::showTimeLeft(int secondsLeft, int gameLength) {
     setBarWidth(timeBarTwips(secondsLeft, gameLength, barLayoutWidth()));
 }
 
-void FrmMain::showFullTime() {
+void MainWindow::showFullTime() {
     setBarWidth(barLayoutWidth());
 }
 
-void FrmMain::setBarWidth(int twips) {
+void MainWindow::setBarWidth(int twips) {
     m_shpJikanK->resize(pixelsFromTwips(twips), m_shpJikanK->height());
 }
 
-int FrmMain::barLayoutWidth() const {
+int MainWindow::barLayoutWidth() const {
     return m_shpJikanK->property("twips").toRect().width();
 }
 
-void FrmMain::showCountdownStep(int step) {
+void MainWindow::showCountdownStep(int step) {
     for (QLabel* image : m_imgStart) {
         image->hide();
     }
@@ -151,7 +150,7 @@ void FrmMain::showCountdownStep(int step) {
     }
 }
 
-void FrmMain::showAnswerRows(const AnswerGrid& rows) {
+void MainWindow::showAnswerRows(const AnswerGrid& rows) {
     m_msgRireki2->applyLayout(answerGridLayout());
     setGridRows(m_msgRireki2, rows, &AnswerGrid::rowCount);
     for (std::size_t row = 0; row < rows.rowCount(); ++row) {
@@ -159,86 +158,86 @@ void FrmMain::showAnswerRows(const AnswerGrid& rows) {
     }
 }
 
-void FrmMain::answerRowAdded(const AnswerGrid& rows) {
+void MainWindow::answerRowAdded(const AnswerGrid& rows) {
     m_msgRireki2->rowsAppended();
     colourAnswerRow(rows, rows.rowCount() - 1);
 }
 
-void FrmMain::colourAnswerRow(const AnswerGrid& rows, std::size_t row) {
+void MainWindow::colourAnswerRow(const AnswerGrid& rows, std::size_t row) {
     const AnswerKind kind = rows.kind(row);
     m_msgRireki2->setCellBackground(gridRow(row), 0, kindColour(kind), kindMeaning(kind));
 }
 
-void FrmMain::setAnswerGridTopRow(std::size_t row) {
+void MainWindow::setAnswerGridTopRow(std::size_t row) {
     m_msgRireki2->setTopRow(gridRow(row));
 }
 
-void FrmMain::showKnownAnswers(const IndexedTexts& associations) {
+void MainWindow::showKnownAnswers(const IndexedTexts& associations) {
     m_associationModel->setSource(&associations.items());
 }
 
-void FrmMain::knownAnswerAdded(const IndexedTexts&) {
+void MainWindow::knownAnswerAdded(const IndexedTexts&) {
     m_associationModel->itemsAppended();
 }
 
-void FrmMain::setKnownAnswersVisible(bool visible) {
+void MainWindow::setKnownAnswersVisible(bool visible) {
     m_lstRenData->setVisible(visible);
 }
 
-void FrmMain::chooseKnownAnswersOption(bool show) {
+void MainWindow::chooseKnownAnswersOption(bool show) {
     (show ? m_optRendata2 : m_optRendata)->setChecked(true);
 }
 
-void FrmMain::setPlayLengthChoices(const std::vector<std::string>& choices) {
+void MainWindow::setPlayLengthChoices(const std::vector<std::string>& choices) {
     setItemsKeepingText(m_cboJikan, choices);
 }
 
-void FrmMain::showPlayLength(const std::string& text) {
+void MainWindow::showPlayLength(const std::string& text) {
     m_cboJikan->setEditText(qt(text));
 }
 
-void FrmMain::showAutoSave(int state) {
+void MainWindow::showAutoSave(int state) {
     m_chkAs->setChecked(state != 0);
     // State 2 shows the switch greyed, as a check box of three states does.
     m_chkAs->setStyleSheet(state == 2 ? QStringLiteral("QToolButton { background: #c0c0c0; }")
                                       : QString());
 }
 
-void FrmMain::showHistoryRows(const PlayHistoryGrid& grid) {
+void MainWindow::showHistoryRows(const PlayHistoryGrid& grid) {
     setGridRows(m_msgRireki, grid, &PlayHistoryGrid::rowCount);
 }
 
-void FrmMain::historyRowAdded(const PlayHistoryGrid&) {
+void MainWindow::historyRowAdded(const PlayHistoryGrid&) {
     m_msgRireki->rowsAppended();
 }
 
-void FrmMain::setHistoryGridTopRow(std::size_t row) {
+void MainWindow::setHistoryGridTopRow(std::size_t row) {
     m_msgRireki->setTopRow(gridRow(row));
 }
 
-void FrmMain::ensureTopicPanel() {
+void MainWindow::ensureTopicPanel() {
     if (m_fraRireki != nullptr) {
         return;
     }
     buildTopicPanel();
     passDropsToWindow();
     bindTopicPanelEvents();
-    setTopicPanelTabOrder();
+    setTabOrder();
     setItemsKeepingText(m_cboMondai2, m_panelTopics);
     m_panelTopics.clear();
 }
 
-std::string FrmMain::panelTopic() const {
+std::string MainWindow::panelTopic() const {
     // Only the panel's own controls ask for its topic, so it has been made.
     return m_cboMondai2 != nullptr ? m_cboMondai2->currentText().toStdString() : std::string();
 }
 
-void FrmMain::setPanelTopic(const std::string& topic) {
+void MainWindow::setPanelTopic(const std::string& topic) {
     ensureTopicPanel();
     m_cboMondai2->setEditText(qt(topic));
 }
 
-void FrmMain::showTopicHistory(const TopicHistory& history) {
+void MainWindow::showTopicHistory(const TopicHistory& history) {
     ensureTopicPanel();
     m_msgRireki3->applyLayout(topicLogGridLayout());
     m_panelAssociationModel->setSource(&history.associations());
@@ -251,8 +250,8 @@ void FrmMain::showTopicHistory(const TopicHistory& history) {
     }
 }
 
-void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicProgress,
-                           const OverallProgress& overallProgress) {
+void MainWindow::showProgress(const std::string& topic, const TopicProgress& topicProgress,
+                              const OverallProgress& overallProgress) {
     if (m_progressWindow == nullptr) {
         m_progressWindow = new ProgressWindow(this);
         bindProgressEvents();
@@ -260,15 +259,15 @@ void FrmMain::showProgress(const std::string& topic, const TopicProgress& topicP
     m_progressWindow->showProgress(shownText(topic), topicProgress, overallProgress);
 }
 
-void FrmMain::showGameCloseUp(const GameCloseUp& closeUp) {
+void MainWindow::showGameCloseUp(const GameCloseUp& closeUp) {
     m_progressWindow->showGameCloseUp(closeUp);
 }
 
-void FrmMain::showUnloggedGame(std::size_t savedGame) {
+void MainWindow::showUnloggedGame(std::size_t savedGame) {
     m_progressWindow->showUnloggedGame(savedGame);
 }
 
-void FrmMain::setTopicPanelVisible(bool visible) {
+void MainWindow::setTopicPanelVisible(bool visible) {
     if (!visible && m_fraRireki == nullptr) {
         return;
     }
@@ -290,7 +289,7 @@ void FrmMain::setTopicPanelVisible(bool visible) {
     }
 }
 
-bool FrmMain::topicPanelOpen() const {
+bool MainWindow::topicPanelOpen() const {
     return m_fraRireki != nullptr && !m_fraRireki->isHidden();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <string_view>
 
 namespace wordbloom {
@@ -13,5 +14,10 @@ namespace wordbloom {
 // drawing a topic of a hundred thousand characters costs no more than one of
 // a few hundred.
 QString shownText(std::string_view utf8);
+
+// The start of a text for a chart label, a list or a tooltip, where the
+// room is known: its first `characters` characters and "…" when it is
+// longer. Only the part shown is converted.
+QString shownStart(std::string_view utf8, std::size_t characters);
 
 } // namespace wordbloom

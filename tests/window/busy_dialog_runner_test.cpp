@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/file_error.h"
-#include "window/progress_work_runner.h"
+#include "window/busy_dialog_runner.h"
 
 #include <QApplication>
+#include <QInputDevice>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QTest>
 #include <QWidget>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <atomic>
 #include <chrono>
 #include <thread>
 
 using namespace std::chrono_literals;
-using wordbloom::ProgressWorkRunner;
+using wordbloom::BusyDialogRunner;
 
 namespace {
 
@@ -47,13 +50,13 @@ bool anyProgressVisible() {
 
 } // namespace
 
-class ProgressWorkRunnerTest : public QObject {
+class BusyDialogRunnerTest : public QObject {
     Q_OBJECT
 private slots:
     void slowWorkShowsItsTextUntilItEnds() {
         QWidget window;
         window.show();
-        ProgressWorkRunner runner(&window, 50ms);
+        BusyDialogRunner runner(&window, 50ms);
         ProgressWatcher watcher;
         int result = 0;
         runner.run("お題の履歴を読み込んでいます…", [&] {
@@ -73,7 +76,7 @@ private slots:
     void quickWorkShowsNothing() {
         QWidget window;
         window.show();
-        ProgressWorkRunner runner(&window);
+        BusyDialogRunner runner(&window);
         ProgressWatcher watcher;
         bool done = false;
         runner.run("履歴を読み込んでいます…", [&] { done = true; });
@@ -82,8 +85,36 @@ private slots:
         QVERIFY(!watcher.shown);
     }
 
+    // Keys reach the program as the desktop sends them: queued, to be
+    // handled when the window's thread next looks.
+    void keysTypedDuringSlowWorkAreHandledAfterIt() {
+        QLineEdit box;
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        // The keyboard device is made on first use, here on the window's thread.
+        QInputDevice::primaryKeyboard();
+        BusyDialogRunner runner(&box, 10s);
+        QString textDuringWork;
+        runner.run("…", [&] {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QWindowSystemInterface::handleKeyEvent<
+                    QWindowSystemInterface::AsynchronousDelivery>(
+                    box.windowHandle(), type, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+            }
+            // Long enough for the window's thread to have handled the key,
+            // had it not held it back.
+            std::this_thread::sleep_for(200ms);
+            QMetaObject::invokeMethod(
+                &box, [&] { textDuringWork = box.text(); }, Qt::BlockingQueuedConnection);
+        });
+        QCOMPARE(textDuringWork, QString());
+        QCoreApplication::processEvents();
+        QCOMPARE(box.text(), QStringLiteral("a"));
+    }
+
     void startedWorkGoesOnWhileTheCallerDoes() {
-        ProgressWorkRunner runner(nullptr);
+        BusyDialogRunner runner(nullptr);
         std::atomic<bool> callerWent = false;
         bool sawCaller = false;
         const auto pending = runner.start("…", [&] {
@@ -99,12 +130,12 @@ private slots:
     }
 
     void whatTheWorkThrowsComesBack() {
-        ProgressWorkRunner runner(nullptr);
+        BusyDialogRunner runner(nullptr);
         QVERIFY_THROWS_EXCEPTION(wordbloom::FileError, runner.run("…", [] {
             throw wordbloom::FileError(wordbloom::ErrorNumber::FileNotFound, "履歴.txt", "");
         }));
     }
 };
 
-QTEST_MAIN(ProgressWorkRunnerTest)
-#include "progress_work_runner_test.moc"
+QTEST_MAIN(BusyDialogRunnerTest)
+#include "busy_dialog_runner_test.moc"

@@ -13,11 +13,11 @@ namespace wordbloom {
 // window goes on painting, and should the wait last longer than a moment, a
 // modal dialog with a busy bar and the text of the work shows until it ends.
 // Until the wait is over, the player's keys and clicks are held back.
-class ProgressWorkRunner final : public WorkRunner {
+class BusyDialogRunner final : public WorkRunner {
 public:
     static constexpr std::chrono::milliseconds kDefaultDelay{300};
 
-    explicit ProgressWorkRunner(QWidget* owner, std::chrono::milliseconds delay = kDefaultDelay)
+    explicit BusyDialogRunner(QWidget* owner, std::chrono::milliseconds delay = kDefaultDelay)
         : m_owner(owner), m_delay(delay) {}
 
     std::unique_ptr<PendingWork> start(const std::string& what,

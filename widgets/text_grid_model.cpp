@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/flex_grid_model.h"
+#include "widgets/text_grid_model.h"
 
-#include "window/flex_grid_style.h"
-#include "window/shown_text.h"
+#include "widgets/shown_text.h"
+#include "widgets/text_grid_style.h"
 
 namespace wordbloom {
 
-void FlexGridModel::setLayout(const GridLayout& layout) {
+void TextGridModel::setLayout(const GridLayout& layout) {
     beginResetModel();
     m_columns = layout.columns;
     m_fixedFirstColumn = layout.fixedFirstColumn;
@@ -16,7 +16,7 @@ void FlexGridModel::setLayout(const GridLayout& layout) {
     endResetModel();
 }
 
-QFont FlexGridModel::cellFont(int column, const QString& shown) const {
+QFont TextGridModel::cellFont(int column, const QString& shown) const {
     const auto index = static_cast<std::size_t>(column);
     if (column < 0 || index >= m_textRoom.size() || m_textRoom[index] <= 0) {
         return m_view.font();
@@ -24,21 +24,21 @@ QFont FlexGridModel::cellFont(int column, const QString& shown) const {
     return fittingFont(m_view.font(), shown, m_textRoom[index]);
 }
 
-void FlexGridModel::setSource(std::function<std::size_t()> dataRowCount,
-                              FlexGrid::CellText cellText) {
+void TextGridModel::setSource(std::function<std::size_t()> dataRowCount,
+                              TextGrid::CellText cellText) {
     m_dataRowCount = std::move(dataRowCount);
     m_cellText = std::move(cellText);
     reset();
 }
 
-void FlexGridModel::reset() {
+void TextGridModel::reset() {
     beginResetModel();
     m_rows = sourceRows();
     m_backgrounds.clear();
     endResetModel();
 }
 
-void FlexGridModel::append() {
+void TextGridModel::append() {
     const int rows = sourceRows();
     if (rows < m_rows) {
         reset();
@@ -49,7 +49,7 @@ void FlexGridModel::append() {
     }
 }
 
-QString FlexGridModel::text(std::size_t row, int column) const {
+QString TextGridModel::text(std::size_t row, int column) const {
     if (column < 0 || column >= columnCount({}) || row > dataRows()) {
         return {};
     }
@@ -59,7 +59,7 @@ QString FlexGridModel::text(std::size_t row, int column) const {
     return shownText(m_cellText(row, column));
 }
 
-void FlexGridModel::setCellBackground(std::size_t row, int column, const QColor& colour,
+void TextGridModel::setCellBackground(std::size_t row, int column, const QColor& colour,
                                       const QString& meaning) {
     if (row == 0 || row > dataRows() || column < 0 || column >= columnCount({})) {
         return;
@@ -69,15 +69,15 @@ void FlexGridModel::setCellBackground(std::size_t row, int column, const QColor&
     emit dataChanged(cell, cell, {Qt::BackgroundRole, Qt::AccessibleTextRole});
 }
 
-int FlexGridModel::rowCount(const QModelIndex& parent) const {
+int TextGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
 }
 
-int FlexGridModel::columnCount(const QModelIndex& parent) const {
+int TextGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
 }
 
-QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
+QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
         return {};
     }
@@ -113,14 +113,14 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
         return text(0, section);
     }
     return {};
 }
 
-Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
@@ -128,7 +128,7 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
     return isFixed(index.column()) ? fixed : fixed | Qt::ItemIsSelectable;
 }
 
-int FlexGridModel::sourceRows() const {
+int TextGridModel::sourceRows() const {
     return m_dataRowCount && m_cellText ? clampedCount(m_dataRowCount()) : 0;
 }
 

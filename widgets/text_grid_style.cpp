@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/flex_grid_style.h"
+#include "widgets/text_grid_style.h"
 
 #include <QApplication>
 #include <QFontMetrics>

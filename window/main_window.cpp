@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main.h"
+#include "window/main_window.h"
 
 #include "answer_box.h"
-#include "clickable_frame.h"
-#include "flex_grid.h"
-#include "pick_list_combo_box.h"
+#include "dialogue/messages.h"
 #include "pictures.h"
 #include "progress_menu.h"
 #include "progress_window.h"
-#include "dialogue/messages.h"
+#include "widgets/clickable_frame.h"
+#include "widgets/pick_list_combo_box.h"
+#include "widgets/text_grid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,7 +42,7 @@ QString draggedPath(const QMimeData* data) {
 
 } // namespace
 
-FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent)
+MainWindow::MainWindow(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent)
     : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
     // The pictures are rendered and the play history is read while the
     // controls are being made. They are rendered for the screen the window
@@ -60,9 +60,9 @@ FrmMain::FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget
     m_tmrBp->start();
 }
 
-FrmMain::~FrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void FrmMain::startUp() {
+void MainWindow::startUp() {
     QCoreApplication::processEvents();
     m_busy = true;
     try {
@@ -74,7 +74,7 @@ void FrmMain::startUp() {
     m_busy = false;
 }
 
-void FrmMain::run(const std::function<void()>& handler) {
+void MainWindow::run(const std::function<void()>& handler) {
     if (m_busy) {
         return;
     }
@@ -89,20 +89,12 @@ void FrmMain::run(const std::function<void()>& handler) {
     m_busy = false;
 }
 
-void FrmMain::tmrStart_Timer() {
-    run([this] { m_app->game().countdownTick(); });
-}
-
-void FrmMain::tmrBp_Timer() {
-    run([this] { m_app->game().playClockTick(); });
-}
-
 template <typename Sender, typename Signal>
-void FrmMain::bind(Sender* sender, Signal signal, std::function<void()> verb) {
+void MainWindow::bind(Sender* sender, Signal signal, std::function<void()> verb) {
     connect(sender, signal, this, [this, verb = std::move(verb)] { run(verb); });
 }
 
-void FrmMain::bindEvents() {
+void MainWindow::bindEvents() {
     Wordbloom& app = *m_app;
     bind(m_cmdStart, &QToolButton::clicked, [&app] { app.game().startWithRandomTopic(); });
     bind(m_cmdStart2, &QToolButton::clicked, [&app] { app.game().startWithShownTopic(); });
@@ -122,7 +114,7 @@ void FrmMain::bindEvents() {
         run([&app, checked] { app.settings().setAutoSave(checked ? 1 : 0); });
     });
     // The grids signal rows as they show them, under their header row.
-    for (auto rowChosen : {&FlexGrid::cellClicked, &FlexGrid::cellChosen}) {
+    for (auto rowChosen : {&TextGrid::cellClicked, &TextGrid::cellChosen}) {
         connect(m_msgRireki, rowChosen, this, [this, &app](std::size_t row, int) {
             run([&app, row] { app.takeTopicOfHistoryRow(row - 1); });
         });
@@ -148,12 +140,12 @@ void FrmMain::bindEvents() {
     };
     connect(m_cmdHelp, &QToolButton::clicked, this, [this] { m_help.open(this); });
     connect(m_cmdEnd, &QToolButton::clicked, this, [this] { endProgram(); });
-    connect(m_tmrStart, &QTimer::timeout, this, [this] { tmrStart_Timer(); });
-    connect(m_tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
+    bind(m_tmrStart, &QTimer::timeout, [&app] { app.game().countdownTick(); });
+    bind(m_tmrBp, &QTimer::timeout, [&app] { app.game().playClockTick(); });
 }
 
 // The progress window's part of the table, bound when the window is made.
-void FrmMain::bindProgressEvents() {
+void MainWindow::bindProgressEvents() {
     Wordbloom& app = *m_app;
     connect(m_progressWindow, &ProgressWindow::savedGameChosen, this,
             [this, &app](std::size_t game) {
@@ -166,7 +158,7 @@ void FrmMain::bindProgressEvents() {
 }
 
 // The topic panel's part of the table, bound when the panel is made.
-void FrmMain::bindTopicPanelEvents() {
+void MainWindow::bindTopicPanelEvents() {
     Wordbloom& app = *m_app;
     bind(m_cmdModoru, &QPushButton::clicked, [&app] { app.closeTopicPanel(); });
     bind(m_fraRireki, &ClickableFrame::clicked, [&app] { app.topicPanel().hide(); });
@@ -189,24 +181,24 @@ void FrmMain::bindTopicPanelEvents() {
     }
 }
 
-void FrmMain::importData(const QString& path) {
+void MainWindow::importData(const QString& path) {
     const std::filesystem::path source(QFile::encodeName(path).toStdString());
     run([this, &source] { m_app->importData(source); });
 }
 
-void FrmMain::passDropsToWindow() {
+void MainWindow::passDropsToWindow() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->setAcceptDrops(false);
     }
 }
 
-void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!draggedPath(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
-void FrmMain::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = draggedPath(event->mimeData());
     if (path.isEmpty()) {
         return;
@@ -216,14 +208,14 @@ void FrmMain::dropEvent(QDropEvent* event) {
     QTimer::singleShot(0, this, [this, path] { importData(path); });
 }
 
-void FrmMain::endProgram() {
+void MainWindow::endProgram() {
     m_help.closeAll();
     m_tmrStart->stop();
     m_tmrBp->stop();
     QCoreApplication::exit(0);
 }
 
-void FrmMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Only a shown window knows its screen for sure, and it may move to
     // another one: its pictures follow it.
@@ -234,14 +226,14 @@ void FrmMain::showEvent(QShowEvent* event) {
     fitPicturesToScreen();
 }
 
-void FrmMain::fitPicturesToScreen() {
+void MainWindow::fitPicturesToScreen() {
     if (!qFuzzyCompare(devicePixelRatioF(), m_pictureRatio)) {
         PictureSet pictures(devicePixelRatioF());
         placePictures(pictures);
     }
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
 }

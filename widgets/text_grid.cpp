@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/flex_grid.h"
+#include "widgets/text_grid.h"
 
-#include "window/flex_grid_model.h"
-#include "window/flex_grid_style.h"
-#include "window/units.h"
+#include "widgets/text_grid_model.h"
+#include "widgets/text_grid_style.h"
+#include "widgets/units.h"
 
 #include <QAbstractTableModel>
 #include <QEvent>
@@ -21,7 +21,7 @@
 
 namespace wordbloom {
 
-FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(*this)) {
+TextGrid::TextGrid(QWidget* parent) : QTableView(parent), m_model(new TextGridModel(*this)) {
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
@@ -58,7 +58,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridMo
     });
 }
 
-void FlexGrid::applyLayout(const GridLayout& layout) {
+void TextGrid::applyLayout(const GridLayout& layout) {
     m_pendingTopRow.reset();
     m_model->setLayout(layout);
     for (std::size_t column = 0; column < layout.columns.size(); ++column) {
@@ -71,7 +71,7 @@ void FlexGrid::applyLayout(const GridLayout& layout) {
     measureTextRoom();
 }
 
-void FlexGrid::measureTextRoom() {
+void TextGrid::measureTextRoom() {
     const int gridLine = showGrid() ? 1 : 0;
     const std::vector<GridColumn>& columns = m_model->columns();
     std::vector<int> room;
@@ -85,40 +85,40 @@ void FlexGrid::measureTextRoom() {
     viewport()->update();
 }
 
-QFont FlexGrid::cellFont(int column, const QString& text) const {
+QFont TextGrid::cellFont(int column, const QString& text) const {
     return m_model->cellFont(column, text);
 }
 
-void FlexGrid::setRowSource(std::function<std::size_t()> dataRowCount, CellText cellText) {
+void TextGrid::setRowSource(std::function<std::size_t()> dataRowCount, CellText cellText) {
     m_pendingTopRow.reset();
     m_model->setSource(std::move(dataRowCount), std::move(cellText));
 }
 
-void FlexGrid::rowsReset() {
+void TextGrid::rowsReset() {
     m_pendingTopRow.reset();
     m_model->reset();
 }
 
-void FlexGrid::rowsAppended() {
+void TextGrid::rowsAppended() {
     m_model->append();
 }
 
-std::size_t FlexGrid::rows() const {
+std::size_t TextGrid::rows() const {
     return m_model->dataRows() + 1;
 }
 
-QString FlexGrid::textMatrix(std::size_t row, int column) const {
+QString TextGrid::textAt(std::size_t row, int column) const {
     return m_model->text(row, column);
 }
 
-void FlexGrid::setTopRow(std::size_t row) {
+void TextGrid::setTopRow(std::size_t row) {
     m_pendingTopRow = row;
     if (isVisible()) {
         scrollToPendingTopRow();
     }
 }
 
-std::size_t FlexGrid::topRow() const {
+std::size_t TextGrid::topRow() const {
     if (m_pendingTopRow) {
         return std::clamp<std::size_t>(*m_pendingTopRow, 1,
                                        std::max<std::size_t>(m_model->dataRows(), 1));
@@ -127,12 +127,12 @@ std::size_t FlexGrid::topRow() const {
     return top >= 0 ? static_cast<std::size_t>(top) + 1 : 1;
 }
 
-std::size_t FlexGrid::currentRow() const {
+std::size_t TextGrid::currentRow() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? static_cast<std::size_t>(current.row()) + 1 : 0;
 }
 
-void FlexGrid::setCurrentCell(std::size_t row, int column) {
+void TextGrid::setCurrentCell(std::size_t row, int column) {
     if (row == 0 || row > m_model->dataRows()) {
         return;
     }
@@ -143,17 +143,17 @@ void FlexGrid::setCurrentCell(std::size_t row, int column) {
     setAutoScroll(scrolls);
 }
 
-int FlexGrid::currentColumn() const {
+int TextGrid::currentColumn() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.column() : 0;
 }
 
-void FlexGrid::setCellBackground(std::size_t row, int column, const QColor& colour,
+void TextGrid::setCellBackground(std::size_t row, int column, const QColor& colour,
                                  const QString& meaning) {
     m_model->setCellBackground(row, column, colour, meaning);
 }
 
-void FlexGrid::paintEvent(QPaintEvent* event) {
+void TextGrid::paintEvent(QPaintEvent* event) {
     // The area right of the last column and below the last row.
     QRegion emptyArea(viewport()->rect());
     emptyArea -= QRect(0, 0, horizontalHeader()->length() - horizontalOffset(),
@@ -167,17 +167,17 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
 }
 
-void FlexGrid::scrollContentsBy(int dx, int dy) {
+void TextGrid::scrollContentsBy(int dx, int dy) {
     QTableView::scrollContentsBy(dx, dy);
     keepTopRowWhole();
 }
 
-void FlexGrid::updateGeometries() {
+void TextGrid::updateGeometries() {
     QTableView::updateGeometries();
     keepTopRowWhole();
 }
 
-void FlexGrid::keepTopRowWhole() {
+void TextGrid::keepTopRowWhole() {
     // Scrolled to its end, the view would put the last row at the very
     // bottom and cut the top row in half; the grid starts at a whole row and
     // leaves the empty area below the last one instead.
@@ -189,14 +189,14 @@ void FlexGrid::keepTopRowWhole() {
     }
 }
 
-void FlexGrid::changeEvent(QEvent* event) {
+void TextGrid::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         measureTextRoom();
     }
 }
 
-void FlexGrid::keyPressEvent(QKeyEvent* event) {
+void TextGrid::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if (choose && event->modifiers() == Qt::NoModifier && currentRow() > 0) {
@@ -207,12 +207,12 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
-void FlexGrid::showEvent(QShowEvent* event) {
+void TextGrid::showEvent(QShowEvent* event) {
     QTableView::showEvent(event);
     scrollToPendingTopRow();
 }
 
-void FlexGrid::scrollToPendingTopRow() {
+void TextGrid::scrollToPendingTopRow() {
     if (!m_pendingTopRow) {
         return;
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pick_list_combo_box.h"
+#include "widgets/pick_list_combo_box.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

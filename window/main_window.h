@@ -2,10 +2,10 @@
 #pragma once
 
 #include "app/game_view.h"
+#include "app/wordbloom.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
-#include "progress_work_runner.h"
-#include "app/wordbloom.h"
+#include "window/busy_dialog_runner.h"
 
 #include <QWidget>
 #include <array>
@@ -27,7 +27,7 @@ class AnswerBox;
 class ClickableFrame;
 class PictureSet;
 class ProgressWindow;
-class FlexGrid;
+class TextGrid;
 class PickListComboBox;
 class TextListModel;
 
@@ -35,11 +35,11 @@ class TextListModel;
 // sends it, and hands every control event to the verb bound to it in
 // bindEvents, the one place where controls meet the game. It holds no game
 // state of its own.
-class FrmMain final : public QWidget, public GameView {
+class MainWindow final : public QWidget, public GameView {
     Q_OBJECT
 public:
-    FrmMain(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent = nullptr);
-    ~FrmMain() override;
+    MainWindow(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Fills the window from the data files before it is first shown. A
     // failure throws FileError; nothing is shown then.
@@ -51,10 +51,6 @@ public:
     // Brings in the data of a folder or an archive: a drop on the window, or
     // --import.
     void importData(const QString& path);
-
-    // The two one-second timers' ticks.
-    void tmrStart_Timer();
-    void tmrBp_Timer();
 
     // GameView
     std::string shownTopic() const override;
@@ -99,13 +95,13 @@ protected:
 
 private:
     void buildControls();
+    void buildGamePanel();
     // The topic history panel is made the first time it is needed, so that
     // start-up pays only for the controls it shows.
     void buildTopicPanel();
     void ensureTopicPanel();
     void bindTopicPanelEvents();
     void bindProgressEvents();
-    void setTopicPanelTabOrder();
     bool topicPanelOpen() const;
     // The answer number's cell in the colour of the answer's kind.
     void colourAnswerRow(const AnswerGrid& rows, std::size_t row);
@@ -130,7 +126,7 @@ private:
     void passDropsToWindow();
 
     MessageBoxPrompter m_prompter;
-    ProgressWorkRunner m_runner;
+    BusyDialogRunner m_runner;
     HelpViewer m_help;
     std::unique_ptr<Wordbloom> m_app;
     bool m_busy = false;
@@ -150,7 +146,7 @@ private:
     QPushButton* m_cmdRenClr = nullptr;
     QPushButton* m_cmdModoru = nullptr;
     QListView* m_lstRendata2 = nullptr;
-    FlexGrid* m_msgRireki3 = nullptr;
+    TextGrid* m_msgRireki3 = nullptr;
     QFrame* m_frame1 = nullptr;
     std::array<QLabel*, 3> m_imgStart{};
     PickListComboBox* m_cboJikan = nullptr;
@@ -163,13 +159,13 @@ private:
     QFrame* m_shpJikanK = nullptr;
     PickListComboBox* m_cboMondai = nullptr;
     QToolButton* m_cmdStart2 = nullptr;
-    FlexGrid* m_msgRireki2 = nullptr;
+    TextGrid* m_msgRireki2 = nullptr;
     AnswerBox* m_txtKaitou = nullptr;
     QToolButton* m_cmdSyousai = nullptr;
     QRadioButton* m_optRendata2 = nullptr;
     QRadioButton* m_optRendata = nullptr;
     QListView* m_lstRenData = nullptr;
-    FlexGrid* m_msgRireki = nullptr;
+    TextGrid* m_msgRireki = nullptr;
     TextListModel* m_associationModel = nullptr;
     TextListModel* m_panelAssociationModel = nullptr;
     // The panel's topic list, kept until the panel is made.

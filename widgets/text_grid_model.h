@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/flex_grid.h"
-#include "window/grid_layout.h"
+#include "widgets/grid_layout.h"
+#include "widgets/text_grid.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -17,9 +17,9 @@ namespace wordbloom {
 // header row is the view's horizontal header. Texts are fetched from the row
 // source when asked for; only the row count is kept, so that the views see a
 // count that changes only through the model's notifications.
-class FlexGridModel final : public QAbstractTableModel {
+class TextGridModel final : public QAbstractTableModel {
 public:
-    explicit FlexGridModel(FlexGrid& view) : QAbstractTableModel(&view), m_view(view) {}
+    explicit TextGridModel(TextGrid& view) : QAbstractTableModel(&view), m_view(view) {}
 
     void setLayout(const GridLayout& layout);
 
@@ -34,7 +34,7 @@ public:
     // enough. Ordinary values keep the plain font.
     QFont cellFont(int column, const QString& shown) const;
 
-    void setSource(std::function<std::size_t()> dataRowCount, FlexGrid::CellText cellText);
+    void setSource(std::function<std::size_t()> dataRowCount, TextGrid::CellText cellText);
 
     void reset();
 
@@ -67,7 +67,7 @@ private:
     std::vector<GridColumn> m_columns;
     bool m_fixedFirstColumn = false;
     std::function<std::size_t()> m_dataRowCount;
-    FlexGrid::CellText m_cellText;
+    TextGrid::CellText m_cellText;
     int m_rows = 0;
     struct Background {
         QColor colour;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "grid_layout.h"
+#include "widgets/grid_layout.h"
 
 #include <QColor>
 #include <QString>
@@ -14,7 +14,7 @@
 
 namespace wordbloom {
 
-class FlexGridModel;
+class TextGridModel;
 
 // A grid of fixed-width columns under one header row, optionally with a fixed
 // first column. The grid keeps no copy of the cell texts: it asks its row
@@ -23,12 +23,12 @@ class FlexGridModel;
 //
 // Rows are counted as the grid shows them: row 0 is the header row and the
 // data rows count from 1.
-class FlexGrid : public QTableView {
+class TextGrid : public QTableView {
     Q_OBJECT
 public:
     using CellText = std::function<std::string(std::size_t row, int column)>;
 
-    explicit FlexGrid(QWidget* parent = nullptr);
+    explicit TextGrid(QWidget* parent = nullptr);
 
     // Lays the grid out: columns, header texts (all centred), widths in twips
     // (15 twips to the pixel), data alignment per column (always vertically
@@ -54,7 +54,7 @@ public:
     std::size_t rows() const;
     // The text of a cell as it is shown (shownText); row 0 gives the header
     // text. Empty outside the grid.
-    QString textMatrix(std::size_t row, int column) const;
+    QString textAt(std::size_t row, int column) const;
 
     // Scrolls so that data row `row` is the first visible one, or as far as
     // the grid can scroll. A grid not yet shown scrolls when it is shown.
@@ -95,7 +95,7 @@ private:
     // its widest text.
     void measureTextRoom();
 
-    FlexGridModel* m_model;
+    TextGridModel* m_model;
     std::optional<std::size_t> m_pendingTopRow;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rows_model.h"
+#include "widgets/rows_model.h"
 
 namespace wordbloom {
 

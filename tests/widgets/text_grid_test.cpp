@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/flex_grid.h"
-#include "window/text_list_model.h"
+#include "widgets/text_grid.h"
+#include "widgets/text_list_model.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -12,8 +12,8 @@
 #include <vector>
 
 using wordbloom::Alignment;
-using wordbloom::FlexGrid;
 using wordbloom::GridLayout;
+using wordbloom::TextGrid;
 using wordbloom::TextListModel;
 
 namespace {
@@ -32,7 +32,7 @@ GridLayout answerLayout() {
 struct Answers {
     std::vector<std::string> texts;
 
-    void feed(FlexGrid& grid) {
+    void feed(TextGrid& grid) {
         grid.setRowSource([this] { return texts.size(); },
                           [this](std::size_t row, int column) {
                               return column == 0 ? std::to_string(row) : texts.at(row - 1);
@@ -46,17 +46,17 @@ void showSized(QWidget& widget) {
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
 }
 
-QVariant cellData(const FlexGrid& grid, int modelRow, int column, int role) {
+QVariant cellData(const TextGrid& grid, int modelRow, int column, int role) {
     return grid.model()->data(grid.model()->index(modelRow, column), role);
 }
 
 } // namespace
 
-class FlexGridTest : public QObject {
+class TextGridTest : public QObject {
     Q_OBJECT
 private slots:
     void layoutGivesHeadersAlignmentsAndOnlyTheHeaderRow() {
-        FlexGrid grid;
+        TextGrid grid;
         Answers answers{{"a", "b"}};
         grid.applyLayout(answerLayout());
         answers.feed(grid);
@@ -64,8 +64,8 @@ private slots:
 
         grid.applyLayout(answerLayout());
         QCOMPARE(grid.rows(), std::size_t{1});
-        QCOMPARE(grid.textMatrix(0, 1), QString::fromUtf8("回答"));
-        QCOMPARE(grid.textMatrix(1, 1), QString());
+        QCOMPARE(grid.textAt(0, 1), QString::fromUtf8("回答"));
+        QCOMPARE(grid.textAt(1, 1), QString());
         QCOMPARE(grid.horizontalHeader()->count(), 3);
 
         grid.rowsReset();
@@ -81,7 +81,7 @@ private slots:
     }
 
     void millionRowsLoadWithoutReadingTheirTexts() {
-        FlexGrid grid;
+        TextGrid grid;
         grid.applyLayout(answerLayout());
         std::size_t reads = 0;
         grid.setRowSource([] { return std::size_t{1'000'000}; },
@@ -97,11 +97,11 @@ private slots:
         grid.viewport()->grab();
         QVERIFY(reads > 0);
         QVERIFY(reads < 1000);
-        QCOMPARE(grid.textMatrix(1'000'000, 2), QStringLiteral("1000000/2"));
+        QCOMPARE(grid.textAt(1'000'000, 2), QStringLiteral("1000000/2"));
     }
 
     void appendedAndResetRowsFollowTheSource() {
-        FlexGrid grid;
+        TextGrid grid;
         grid.applyLayout(answerLayout());
         Answers answers;
         answers.feed(grid);
@@ -110,19 +110,19 @@ private slots:
         answers.texts.push_back(kTopic);
         grid.rowsAppended();
         QCOMPARE(grid.rows(), std::size_t{2});
-        QCOMPARE(grid.textMatrix(1, 1), QString::fromUtf8("一番食べたいもの"));
+        QCOMPARE(grid.textAt(1, 1), QString::fromUtf8("一番食べたいもの"));
 
         answers.texts.clear();
         grid.rowsAppended(); // a shrunken source is taken as a reset
         QCOMPARE(grid.rows(), std::size_t{1});
         answers.texts = {"x", "y"};
         grid.rowsReset();
-        QCOMPARE(grid.textMatrix(2, 1), QStringLiteral("y"));
-        QCOMPARE(grid.textMatrix(3, 1), QString());
+        QCOMPARE(grid.textAt(2, 1), QStringLiteral("y"));
+        QCOMPARE(grid.textAt(3, 1), QString());
     }
 
     void topRowScrollsThatRowToTheTop() {
-        FlexGrid grid;
+        TextGrid grid;
         grid.applyLayout(answerLayout());
         Answers answers{std::vector<std::string>(100, "a")};
         answers.feed(grid);
@@ -139,14 +139,14 @@ private slots:
     }
 
     void clickMovesTheCurrentCellThenNotifies() {
-        FlexGrid grid;
+        TextGrid grid;
         grid.applyLayout(answerLayout());
         Answers answers{{"a", "b", "c"}};
         answers.feed(grid);
         showSized(grid);
         std::vector<std::pair<std::size_t, int>> clicks;
         std::size_t currentAtClick = 0;
-        connect(&grid, &FlexGrid::cellClicked, [&](std::size_t row, int column) {
+        connect(&grid, &TextGrid::cellClicked, [&](std::size_t row, int column) {
             clicks.emplace_back(row, column);
             currentAtClick = grid.currentRow();
         });
@@ -171,7 +171,7 @@ private slots:
     }
 
     void cellBackgroundColoursOneCellUntilReset() {
-        FlexGrid grid;
+        TextGrid grid;
         grid.applyLayout(answerLayout());
         Answers answers{{"a", "b", "c"}};
         answers.feed(grid);
@@ -201,7 +201,7 @@ private slots:
         palette.setColor(QPalette::Base, QColor(255, 255, 240));
         palette.setColor(QPalette::Button, QColor(212, 208, 200));
         window.setPalette(palette);
-        FlexGrid grid(&window);
+        TextGrid grid(&window);
         grid.applyLayout(answerLayout());
         Answers answers{{"", ""}};
         answers.feed(grid);
@@ -242,5 +242,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FlexGridTest)
-#include "flex_grid_test.moc"
+QTEST_MAIN(TextGridTest)
+#include "text_grid_test.moc"

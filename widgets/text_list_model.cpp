@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/text_list_model.h"
+#include "widgets/text_list_model.h"
 
-#include "window/shown_text.h"
+#include "widgets/shown_text.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clickable_frame.h"
+#include "widgets/clickable_frame.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
