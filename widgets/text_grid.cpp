@@ -21,7 +21,22 @@
 
 namespace wordbloom {
 
+namespace {
+
+// The grid's header: fixed-width sections at the fixed height of a row, so
+// its size hint is its size. QHeaderView's own measures every caption in a
+// bold font to find the tallest, which the fixed height makes moot and which
+// made start-up load the bold font for nothing else.
+class FixedHeaderView final : public QHeaderView {
+public:
+    explicit FixedHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    QSize sizeHint() const override { return {length(), minimumHeight()}; }
+};
+
+} // namespace
+
 TextGrid::TextGrid(QWidget* parent) : QTableView(parent), m_model(new TextGridModel(*this)) {
+    setHorizontalHeader(new FixedHeaderView(this));
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
