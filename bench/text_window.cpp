@@ -5,7 +5,7 @@
 // the font system and loads the Japanese font; it is shown and closed at the
 // first turn of the event loop.
 
-#include "window/fonts.h"
+#include "look/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

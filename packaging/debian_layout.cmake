@@ -19,5 +19,5 @@ file(COPY_FILE ${CPACK_WORDBLOOM_LINTIAN_OVERRIDES} ${root}/share/lintian/overri
 
 # CPack strips the symbols; the compiler's notes go too, as in Debian's own builds.
 execute_process(COMMAND ${CPACK_WORDBLOOM_STRIP} --remove-section=.comment --remove-section=.note
-                        ${root}/lib/wordbloom/wordbloom
+                        ${root}/lib/wordbloom/wordbloom ${root}/lib/wordbloom/modules/progress_window.so
                 COMMAND_ERROR_IS_FATAL ANY)

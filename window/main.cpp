@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fonts.h"
+#include "look/fonts.h"
+#include "progress_library.h"
 #include "running_copy.h"
 #include "start_up_import.h"
 #include "start_up_report.h"
@@ -30,7 +31,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     wordbloom::checkDataFileNames(wordbloom::WorkDir(folder), clock);
-    wordbloom::MainWindow window(wordbloom::WorkDir(folder), clock, random);
+    wordbloom::MainWindow window(
+        wordbloom::WorkDir(folder), clock, random,
+        wordbloom::progressWindowFromLibrary(QCoreApplication::applicationDirPath() +
+                                             QStringLiteral("/" WORDBLOOM_PROGRESS_LIBRARY)));
     try {
         window.startUp();
     } catch (const std::exception& error) {

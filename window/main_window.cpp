@@ -3,9 +3,9 @@
 
 #include "answer_box.h"
 #include "dialogue/messages.h"
+#include "look/fonts.h"
 #include "pictures.h"
 #include "progress_menu.h"
-#include "progress_window.h"
 #include "widgets/clickable_frame.h"
 #include "widgets/pick_list_combo_box.h"
 #include "widgets/text_grid.h"
@@ -27,6 +27,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <filesystem>
+#include <utility>
 
 namespace wordbloom {
 
@@ -42,15 +43,24 @@ QString draggedPath(const QMimeData* data) {
 
 } // namespace
 
-MainWindow::MainWindow(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent)
-    : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile) {
-    // The pictures are rendered and the play history is read while the
-    // controls are being made. They are rendered for the screen the window
-    // is placed on; until it is shown, the window has no ratio of its own.
+MainWindow::MainWindow(const WorkDir& dir, Clock& clock, RandomSource& random,
+                       ProgressWindowMaker makeProgressWindow, QWidget* parent)
+    : QWidget(parent), m_prompter(this), m_runner(this), m_help(kHelpFile),
+      m_makeProgressWindow(std::move(makeProgressWindow)) {
+    // The play history is read, and on a high-density screen the pictures
+    // are drawn, while the controls are being made. They are drawn for the
+    // screen the window is placed on; until it is shown, the window has no
+    // ratio of its own.
     PictureSet pictures(screen()->devicePixelRatio());
     m_app = std::make_unique<Wordbloom>(dir, clock, random, *this, m_prompter, m_runner);
     m_app->beginStartUp();
+    // A new line edit lays out its empty text in the application's font
+    // before it takes its own; while the controls are made that is the
+    // window's font, so that no other font is looked up and loaded for it.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(windowFont(9));
     buildControls();
+    QApplication::setFont(applicationFont);
     bindEvents();
     setTabOrder();
     placePictures(pictures);
@@ -144,17 +154,15 @@ void MainWindow::bindEvents() {
     bind(m_tmrBp, &QTimer::timeout, [&app] { app.game().playClockTick(); });
 }
 
-// The progress window's part of the table, bound when the window is made.
-void MainWindow::bindProgressEvents() {
+// The progress window's part of the table, handed to the window as it is made.
+ProgressChoices MainWindow::progressChoices() {
     Wordbloom& app = *m_app;
-    connect(m_progressWindow, &ProgressWindow::savedGameChosen, this,
-            [this, &app](std::size_t game) {
+    return {[this, &app](std::size_t game) {
                 run([&app, game] { app.progress().lookAtSavedGame(game); });
-            });
-    connect(m_progressWindow, &ProgressWindow::loggedGameChosen, this,
+            },
             [this, &app](std::size_t game) {
                 run([&app, game] { app.progress().lookAtLoggedGame(game); });
-            });
+            }};
 }
 
 // The topic panel's part of the table, bound when the panel is made.

@@ -5,6 +5,7 @@
 #include "app/wordbloom.h"
 #include "help_viewer.h"
 #include "message_box_prompter.h"
+#include "progress/progress_window_maker.h"
 #include "window/busy_dialog_runner.h"
 
 #include <QWidget>
@@ -26,7 +27,6 @@ namespace wordbloom {
 class AnswerBox;
 class ClickableFrame;
 class PictureSet;
-class ProgressWindow;
 class TextGrid;
 class PickListComboBox;
 class TextListModel;
@@ -38,7 +38,10 @@ class TextListModel;
 class MainWindow final : public QWidget, public GameView {
     Q_OBJECT
 public:
-    MainWindow(const WorkDir& dir, Clock& clock, RandomSource& random, QWidget* parent = nullptr);
+    // The progress window (成績) is made by `makeProgressWindow` when it
+    // first opens.
+    MainWindow(const WorkDir& dir, Clock& clock, RandomSource& random,
+               ProgressWindowMaker makeProgressWindow, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Fills the window from the data files before it is first shown. A
@@ -101,7 +104,7 @@ private:
     void buildTopicPanel();
     void ensureTopicPanel();
     void bindTopicPanelEvents();
-    void bindProgressEvents();
+    ProgressChoices progressChoices();
     bool topicPanelOpen() const;
     // The answer number's cell in the colour of the answer's kind.
     void colourAnswerRow(const AnswerGrid& rows, std::size_t row);
@@ -172,8 +175,10 @@ private:
     std::vector<std::string> m_panelTopics;
     QTimer* m_tmrStart = nullptr;
     QTimer* m_tmrBp = nullptr;
-    // The progress window, made when first opened.
-    ProgressWindow* m_progressWindow = nullptr;
+    // The progress window, a window of its own owned by this one, made when
+    // first opened.
+    ProgressWindowMaker m_makeProgressWindow;
+    ProgressView* m_progressWindow = nullptr;
 };
 
 } // namespace wordbloom

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
 #include "answer_box.h"
-#include "answer_kinds.h"
+#include "look/answer_kinds.h"
 #include "widgets/clickable_frame.h"
 #include "widgets/text_grid.h"
 #include "window/main_window.h"
 
 #include "game_grids.h"
-#include "progress_window.h"
 #include "time_bar.h"
 #include "widgets/pick_list_combo_box.h"
-#include "widgets/shown_text.h"
 #include "widgets/text_list_model.h"
 #include "widgets/units.h"
 
@@ -253,10 +251,9 @@ void MainWindow::showTopicHistory(const TopicHistory& history) {
 void MainWindow::showProgress(const std::string& topic, const TopicProgress& topicProgress,
                               const OverallProgress& overallProgress) {
     if (m_progressWindow == nullptr) {
-        m_progressWindow = new ProgressWindow(this);
-        bindProgressEvents();
+        m_progressWindow = m_makeProgressWindow(this, progressChoices());
     }
-    m_progressWindow->showProgress(shownText(topic), topicProgress, overallProgress);
+    m_progressWindow->showProgress(topic, topicProgress, overallProgress);
 }
 
 void MainWindow::showGameCloseUp(const GameCloseUp& closeUp) {

@@ -11,13 +11,12 @@
 
 namespace wordbloom {
 
-// The window's pictures, drawn as SVG and compiled in as resources
-// (":/art/<name>.svg"), each at its one size. The set starts rendering them
-// all on a thread of its own when it is made, so that the window can go on
-// making its controls meanwhile; the first picture asked for waits for them.
-// They are rendered from the SVG at ratio 1 and, on a high-density screen,
-// at the screen's pixel ratio too, so that they stay sharp there: nothing is
-// ever a small bitmap blown up.
+// The window's pictures, each at its one size, from their SVGs: at ratio 1
+// as drawn when the program was built, and, on a high-density screen, at the
+// screen's pixel ratio too, so that they stay sharp there: nothing is ever a
+// small bitmap blown up. Those are drawn on a thread of their own, started
+// when the set is made, so that the window can go on making its controls
+// meanwhile; the first picture asked for waits for them.
 class PictureSet {
 public:
     explicit PictureSet(qreal devicePixelRatio);
@@ -29,15 +28,12 @@ public:
     QIcon icon(const QString& name);
 
 private:
-    struct Rendered {
-        QImage plain;  // ratio 1
-        QImage screen; // the screen's ratio; null when that is 1
-    };
-    const Rendered& rendered(const QString& name);
+    // The pictures at the screen's ratio; none when that is 1.
+    const std::map<QString, QImage>& onScreen();
 
     qreal m_devicePixelRatio;
-    std::future<std::map<QString, Rendered>> m_rendering;
-    std::map<QString, Rendered> m_rendered;
+    std::future<std::map<QString, QImage>> m_drawing;
+    std::map<QString, QImage> m_onScreen;
 };
 
 } // namespace wordbloom

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_up_report.h"
 
-#include "record/file_error.h"
 #include "dialogue/messages.h"
+#include "record/file_error.h"
 
 #include <QMessageBox>
 #include <QTimer>

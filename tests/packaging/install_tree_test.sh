@@ -20,6 +20,7 @@ app_id=example.wordbloom.Wordbloom
 section "cmake --install puts every file in its place"
 DESTDIR=$root "$cmake" --install "$build" --prefix /usr --component wordbloom >"$work/install.log"
 expected="usr/bin/wordbloom
+usr/lib/wordbloom/modules/progress_window.so
 usr/lib/wordbloom/wordbloom
 usr/share/applications/$app_id.desktop
 usr/share/doc/wordbloom/README.md

@@ -50,7 +50,8 @@ dpkg_in_root() {
 check dpkg_in_root --install "$deb" >"$work/dpkg.log" 2>&1
 check_same "$(dpkg_in_root --status wordbloom | sed -n 's/^Status: //p')" \
     "install ok installed" "package status"
-for file in usr/games/wordbloom usr/lib/wordbloom/wordbloom usr/share/wordbloom/starter/設定.txt \
+module=usr/lib/wordbloom/modules/progress_window.so
+for file in usr/games/wordbloom usr/lib/wordbloom/wordbloom "$module" usr/share/wordbloom/starter/設定.txt \
     usr/share/applications/example.wordbloom.Wordbloom.desktop \
     usr/share/icons/hicolor/256x256/apps/example.wordbloom.Wordbloom.png \
     usr/share/metainfo/example.wordbloom.Wordbloom.metainfo.xml \
@@ -62,6 +63,13 @@ check test ! -e "$root/usr/bin"
 check_contains "$(zcat "$root/usr/share/doc/wordbloom/changelog.Debian.gz" | head -n 1)" \
     "wordbloom ($version)" "newest changelog entry"
 check_contains "$(file -b "$root/usr/lib/wordbloom/wordbloom")" ", stripped" "program"
+check_contains "$(file -b "$root/$module")" ", stripped" "progress window's library"
+# The program loads the library when the progress window first opens: every
+# symbol it needs resolves, and it hands out the window's maker.
+check_same "$(ldd -r "$root/$module" 2>&1 | grep -E 'not found|undefined symbol')" "" \
+    "unresolved in the progress window's library"
+check_contains "$(nm -D --defined-only "$root/$module")" " T wordbloomMakeProgressWindow" \
+    "progress window's maker"
 
 section "the game starts from the installed package"
 home=$work/home

@@ -2,7 +2,7 @@
 // What a screen reader is told about the window, read through Qt's
 // accessibility interfaces as its AT-SPI bridge reads them.
 
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window_session.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/text_grid.h"
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window_session.h"
 
 #include <QComboBox>

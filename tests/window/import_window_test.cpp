@@ -2,7 +2,7 @@
 #include "dialogue/messages.h"
 #include "message_boxes.h"
 #include "widgets/text_grid.h"
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window/start_up_import.h"
 #include "window_session.h"
 

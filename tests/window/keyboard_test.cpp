@@ -4,7 +4,7 @@
 
 #include "message_boxes.h"
 #include "widgets/text_grid.h"
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window_session.h"
 
 #include <QComboBox>

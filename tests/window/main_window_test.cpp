@@ -2,7 +2,7 @@
 #include "message_boxes.h"
 #include "widgets/text_grid.h"
 #include "widgets/units.h"
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window/main_window.h"
 #include "window/start_up_report.h"
 #include "window/time_bar.h"
@@ -212,7 +212,8 @@ void MainWindowTest::startUpReportsARejectedTopicBeforeTheWindowShows() {
 void MainWindowTest::aStartUpFailureShowsNothingAndReportsTheFile() {
     Session session;
     session.folder.write("設定.txt", "60\r\n");
-    MainWindow window(WorkDir(session.folder.path()), session.clock, session.random);
+    MainWindow window(WorkDir(session.folder.path()), session.clock, session.random,
+                      makeProgressWindow);
     try {
         window.startUp();
         QFAIL("start-up went on");

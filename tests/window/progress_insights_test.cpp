@@ -4,9 +4,9 @@
 // calendar of days played by keys, the favourite answers.
 
 #include "widgets/shown_text.h"
-#include "window/calendar_panel.h"
-#include "window/play_calendar_view.h"
-#include "window/progress_window.h"
+#include "progress/calendar_panel.h"
+#include "progress/play_calendar_view.h"
+#include "progress/progress_window.h"
 #include "window_session.h"
 
 #include <QAccessible>

@@ -6,8 +6,8 @@
 
 #include "record/play_history_file.h"
 #include "record/topic_files.h"
-#include "window/fonts.h"
-#include "window/progress_window.h"
+#include "look/fonts.h"
+#include "progress/progress_window.h"
 #include "window_session.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "record/play_history_file.h"
 #include "widgets/text_grid.h"
-#include "window/progress_window.h"
+#include "progress/progress_window.h"
 #include "window_session.h"
 
 #include <QAbstractItemView>

@@ -6,7 +6,7 @@
 // never from a small bitmap blown up.
 
 #include "widgets/units.h"
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window_session.h"
 
 #include <QIcon>

@@ -4,7 +4,7 @@
 // seconds into a game, and a fifth being typed. script/screenshot runs it
 // offscreen for docs/screenshot.png.
 
-#include "window/fonts.h"
+#include "look/fonts.h"
 #include "window_session.h"
 
 #include <QApplication>

@@ -34,7 +34,8 @@ struct Session {
     MainWindow& open() { return open(random); }
     // Opens the window with a random source of the test's own.
     MainWindow& open(RandomSource& source) {
-        window = std::make_unique<MainWindow>(WorkDir(folder.path()), clock, source);
+        window = std::make_unique<MainWindow>(WorkDir(folder.path()), clock, source,
+                                              makeProgressWindow);
         // Every tick comes from the test: the window's own one-second timers
         // would add ticks at moments no test chooses.
         for (const char* timer : kTimers) {

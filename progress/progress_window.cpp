@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_window.h"
+#include "progress_window_maker.h"
 
 #include "calendar_panel.h"
 #include "dialogue/messages.h"
-#include "fonts.h"
 #include "games_chart_chooser.h"
 #include "insight_charts.h"
+#include "look/fonts.h"
 #include "progress_charts.h"
 #include "progress_game_page.h"
 #include "widgets/shown_text.h"
@@ -137,10 +138,10 @@ void ProgressWindow::addGamePage() {
             &ProgressWindow::loggedGameChosen);
 }
 
-void ProgressWindow::showProgress(const QString& topic, const TopicProgress& topicProgress,
+void ProgressWindow::showProgress(const std::string& topic, const TopicProgress& topicProgress,
                                   const OverallProgress& overallProgress) {
     m_topic = &topicProgress;
-    m_topicLabel->setText(topic);
+    m_topicLabel->setText(shownText(topic));
     m_bests->setText(bestsSummary(topicProgress));
     showNote(m_topicNote, progressLeftOutNote(topicProgress.skippedHistoryLines,
                                               topicProgress.skippedAnswerLogLines,
@@ -234,6 +235,13 @@ QChart* ProgressWindow::weeklyChart() const {
 
 QChart* ProgressWindow::mostPlayedChart() const {
     return m_mostPlayed->chart();
+}
+
+ProgressView* makeProgressWindow(QWidget* parent, const ProgressChoices& choices) {
+    auto* window = new ProgressWindow(parent);
+    QObject::connect(window, &ProgressWindow::savedGameChosen, window, choices.savedGameChosen);
+    QObject::connect(window, &ProgressWindow::loggedGameChosen, window, choices.loggedGameChosen);
+    return window;
 }
 
 } // namespace wordbloom

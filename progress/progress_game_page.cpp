@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_game_page.h"
 
-#include "answer_kinds.h"
 #include "insight_charts.h"
 #include "logged_game_texts.h"
+#include "look/answer_kinds.h"
 #include "widgets/rows_model.h"
 #include "widgets/shown_text.h"
 

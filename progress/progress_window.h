@@ -3,6 +3,7 @@
 
 #include "history/game_close_up.h"
 #include "history/overall_progress.h"
+#include "history/progress_view.h"
 #include "history/topic_progress.h"
 
 #include <QWidget>
@@ -25,7 +26,7 @@ class ProgressGamePage;
 // answers, one for a game looked at closely, one for all topics with their
 // calendar of days played. It only draws; the numbers come worked out from
 // the core.
-class ProgressWindow final : public QWidget {
+class ProgressWindow final : public QWidget, public ProgressView {
     Q_OBJECT
 public:
     // The games a topic's bar chart shows at once; a scroll bar pages
@@ -37,12 +38,12 @@ public:
     // Shows the charts (the data is the caller's and stays valid until the
     // next call) and brings the window to the front. A topic's newest games
     // are in view.
-    void showProgress(const QString& topic, const TopicProgress& topicProgress,
-                      const OverallProgress& overallProgress);
+    void showProgress(const std::string& topic, const TopicProgress& topicProgress,
+                      const OverallProgress& overallProgress) override;
     // Shows a game looked at closely (the caller's, valid until the next
     // call), or that a saved game has no answers in the log.
-    void showGameCloseUp(const GameCloseUp& closeUp);
-    void showUnloggedGame(std::size_t savedGame);
+    void showGameCloseUp(const GameCloseUp& closeUp) override;
+    void showUnloggedGame(std::size_t savedGame) override;
 
     // What the charts show, for the tests and for screen readers.
     QChart* gamesChart() const;
